@@ -90,6 +90,13 @@ public:
     static std::int32_t Classify(double value, double low, double high);
     bool ClassesAre(std::int32_t hp, std::int32_t lp, std::int32_t sh, std::int32_t sc) const;
 
+    // Diagnosis (diagnosis.cpp). Writes the diagnosis page to `fileName`, replacing
+    // it; a non-empty byline adds a footer paragraph. File faults raise FileError.
+    void WriteDiagnosisPage(const std::string& fileName, const std::string& byline);
+    // Classifies HP, LP, SH and SC and gives the most likely fault (0 = none
+    // recognised, 1..10 = the fault pictures) with its one-line verdict.
+    void ShortDiagnosis(std::int32_t& fault, std::string& verdict);
+
     TRefrigLib& Lib() const { return *lib_; }
 
 private:
