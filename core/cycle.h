@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "refriglib.h"
 
@@ -96,6 +97,22 @@ public:
     // Classifies HP, LP, SH and SC and gives the most likely fault (0 = none
     // recognised, 1..10 = the fault pictures) with its one-line verdict.
     void ShortDiagnosis(std::int32_t& fault, std::string& verdict);
+
+    // Project file (projectfile.cpp). SaveToFile writes the library's selected
+    // refrigerant as "rnum" and replaces the file only once it is written completely.
+    // LoadFromFile refuses a foreign or other-version file with DataFormatError before
+    // anything changes, selects the file's refrigerant and takes its values; it does
+    // not solve.
+    void SaveToFile(const std::string& fileName);
+    void LoadFromFile(const std::string& fileName);
+
+    // Clipboard exchange text (cliptext.cpp): 34 lines after which nothing is read.
+    // PutClipText ignores a text whose first line is not VersionText() (letter case
+    // aside), refuses a text of fewer than 34 lines with ListIndexError and a bad
+    // refrigerant line with "Invalid refrigerant!" before anything changes, and skips
+    // values that do not convert. It does not solve.
+    std::vector<std::string> GetClipText();
+    void PutClipText(const std::vector<std::string>& lines);
 
     TRefrigLib& Lib() const { return *lib_; }
 
