@@ -225,21 +225,12 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         out << kUsage;
         return kOk;
     }
-    const auto command = commands.find(args[0]);
-    if (command == commands.end()) {
-        err << "Unknown command '" << args[0] << "'. Try kelvora-cli --help.\n";
-        return kRefused;
-    }
 
+    // Options may stand anywhere; the first other word is the command.
     TCommandLine line;
-    for (size_t i = 1; i < args.size(); ++i) {
+    for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            const auto& known = command->second.options;
-            if (a != "--library" && std::find(known.begin(), known.end(), a) == known.end()) {
-                err << "Unknown option '" << a << "' for " << args[0] << ". Try kelvora-cli --help.\n";
-                return kRefused;
-            }
             if (i + 1 >= args.size()) {
                 err << "Option '" << a << "' needs a value.\n";
                 return kRefused;
@@ -249,8 +240,26 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
             line.positional.push_back(a);
         }
     }
+    if (line.positional.empty()) {
+        err << "No command given. Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+    const std::string name = line.positional.front();
+    line.positional.erase(line.positional.begin());
+    const auto command = commands.find(name);
+    if (command == commands.end()) {
+        err << "Unknown command '" << name << "'. Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+    for (const auto& [option, value] : line.options) {
+        const auto& known = command->second.options;
+        if (option != "--library" && std::find(known.begin(), known.end(), option) == known.end()) {
+            err << "Unknown option '" << option << "' for " << name << ". Try kelvora-cli --help.\n";
+            return kRefused;
+        }
+    }
     if (line.positional.size() != command->second.arguments) {
-        err << "Command " << args[0] << " takes " << command->second.arguments << " argument"
+        err << "Command " << name << " takes " << command->second.arguments << " argument"
             << (command->second.arguments == 1 ? "" : "s") << ". Try kelvora-cli --help.\n";
         return kRefused;
     }

@@ -219,7 +219,7 @@ TEST_F(Cli, PropsAndList)
     r = Run({"props", "R22", "warm", "--library", library});
     EXPECT_EQ(r.code, 2);
 
-    r = Run({"list", "--library", library});
+    r = Run({"--library", library, "list"}); // options may come first
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "R22\nR407C\n");
 }
@@ -240,6 +240,7 @@ TEST_F(Cli, UsageAndWrongWords)
         {{"list", "--colour", "red"}, "Unknown option"},
         {{"solve"}, "takes 1 argument"},
         {{"list", "--library"}, "needs a value"},
+        {{"--library", "/x"}, "No command"},
         {{"list", "--library", "/nonexistent/RefLib8.rdf"}, "/nonexistent/RefLib8.rdf"},
     };
     for (const auto& c : cases) {
