@@ -1,22 +1,31 @@
 // kelvora-cli: the headless companion of Kelvora, for batches of plants and scripts.
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cliapp.h"
 #include "cycle.h"
+#include "pathjoin.h"
+#include "platform.h"
+#include "verinfo.h"
 
 namespace {
 
-// RefLib8.rdf in the common data folder beside the program's folder.
-std::string InstalledLibrary()
+TCliContext RunningContext()
 {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return "RefLib8.rdf";
-    return (exe.parent_path().parent_path() / "Common Files" / "RefLib8.rdf").string();
+    // The library is found as the main window finds it: RefLib8.rdf in the common
+    // data folder of the maker's folder that holds this program. No documents folder
+    // is needed for that, so batch runs work in any account.
+    const std::string program = RunningProgramFile();
+    const TPlatformInputs defaults;
+    const std::string commonData = MakerFolderOf(ProgramFolderOf(program), defaults.ProgramFilesFolder) + "Common Files/";
+    TCliContext context{PathJoin({commonData, "RefLib8.rdf"}), TKelvora::VersionText()};
+    try {
+        context.productTitle = ProductTitleOf(program);
+    } catch (const KelvoraError&) {
+        // A program file without its version record still has the model's title.
+    }
+    return context;
 }
 
 } // namespace
@@ -24,6 +33,5 @@ std::string InstalledLibrary()
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const TCliContext context{InstalledLibrary(), TKelvora::VersionText()};
-    return RunCli(args, context, std::cout, std::cerr);
+    return RunCli(args, RunningContext(), std::cout, std::cerr);
 }

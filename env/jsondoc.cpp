@@ -331,7 +331,13 @@ std::optional<TJsonDoc> JsonLoadFile(const std::string& fileName)
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         ThrowCannotOpen(fileName);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        // Reading a folder raises from inside the stream buffer.
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        ThrowCannotOpen(fileName);
+    }
     if (in.bad())
         ThrowCannotOpen(fileName);
     std::istringstream text(DecodeFileText(bytes));

@@ -10,3 +10,12 @@ std::string PathJoin(const std::vector<std::string>& parts)
     }
     return path;
 }
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + '/' + name;
+}

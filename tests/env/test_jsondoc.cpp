@@ -187,6 +187,9 @@ TEST_F(TempFolder, LoadsUtf16AndByteTextAndIgnoresTrailingText)
         EXPECT_FALSE(JsonLoadFile(latin)) << bad;
     }
     EXPECT_THROW(JsonLoadFile(PathOf("missing.json")), FileError);
+    // A folder in the file's place cannot be read either.
+    fs::create_directory(PathOf("folder.json"));
+    EXPECT_THROW(JsonLoadFile(PathOf("folder.json")), FileError);
 }
 
 TEST_F(TempFolder, FailedSaveKeepsThePreviousFile)
