@@ -1,6 +1,7 @@
 #include "fmtedit.h"
 
 #include <QFocusEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -27,7 +28,7 @@ int Utf16Pos(const QString& text, int charPos)
 }
 
 // Focus also leaves for a window deactivation, a popup menu or the menu bar and
-// comes back afterwards; those are no entry into or exit from the field.
+// comes back afterwards; that is no exit from the field.
 bool IsFieldFocusMove(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
@@ -177,6 +178,11 @@ void TFmtEdit::SetRangeHi(double hi)
 
 void TFmtEdit::SetUnitsLabel(QLabel* label)
 {
+    if (label == unitsLabel_) { // a linked field keeps its place in the label's list
+        if (qobject_cast<TFmtEditLabel*>(label))
+            SetUnitsValue(UnitsValue());
+        return;
+    }
     if (auto* old = qobject_cast<TFmtEditLabel*>(unitsLabel_.data()))
         old->Unlink(this);
     unitsLabel_ = label;
@@ -236,11 +242,7 @@ void TFmtEdit::TakeFocusBack()
 {
     if (hasFocus())
         return;
-    QTimer::singleShot(0, this, [this] {
-        reclaimingFocus_ = true;
-        setFocus(Qt::OtherFocusReason);
-        reclaimingFocus_ = false;
-    });
+    QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
 bool TFmtEdit::event(QEvent* e)
@@ -303,11 +305,15 @@ void TFmtEdit::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
+// An edit runs from entering the field to leaving it. Focus that only went to
+// another window, a popup menu or the menu bar, or that comes back after a
+// clamped entry, continues the edit in progress.
 void TFmtEdit::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
-    if (reclaimingFocus_ || !IsFieldFocusMove(e->reason()))
+    if (inEdit_)
         return;
+    inEdit_ = true;
     Edit([&] { field_.FocusEntered(); });
     emit OnEnter(this);
 }
@@ -315,10 +321,19 @@ void TFmtEdit::focusInEvent(QFocusEvent* e)
 void TFmtEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    if (!IsFieldFocusMove(e->reason()))
+    if (!inEdit_ || !IsFieldFocusMove(e->reason()))
         return;
-    ApplyEdit();
+    inEdit_ = !ApplyEdit(); // a clamped entry takes the focus back and goes on
     emit OnExit(this);
+}
+
+void TFmtEdit::hideEvent(QHideEvent* e)
+{
+    // A window closed without leaving the field drops the edit; the next
+    // showing starts a new one. Minimising (a spontaneous hide) keeps it.
+    if (!e->spontaneous())
+        inEdit_ = false;
+    QLineEdit::hideEvent(e);
 }
 
 void SetClipboardKeysToWindow(QWidget* window, bool toWindow)

@@ -95,6 +95,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     friend class TFmtEditLabel;
@@ -110,7 +111,7 @@ private:
     TFmtField field_;
     QPointer<QLabel> unitsLabel_;
     bool clipboardKeysToWindow_ = false;
-    bool reclaimingFocus_ = false;
+    bool inEdit_ = false;
 };
 
 // Gives Ctrl+C, Ctrl+V and Ctrl+X of every formatted field of the window to the

@@ -116,6 +116,9 @@ std::string TFmtField::ShownText(double v) const
 void TFmtField::SetValue(double v)
 {
     SetText(ShownText(v));
+    // With no edit pending the program's number is what Escape comes back to.
+    if (!modified_)
+        entryText_ = text_;
     held_ = true;
     heldValue_ = v;
     heldText_ = text_;
@@ -132,6 +135,10 @@ std::optional<double> TFmtField::ValueOfText(const std::string& text) const
 void TFmtField::StoreText(const std::string& text)
 {
     text_ = text;
+    // An emptied field or a lone "-" reads 0, but the number before it is the
+    // one to fall back on while the user types the next.
+    if (text_.find_first_of("0123456789") == std::string::npos)
+        return;
     if (const auto shown = ParseNumberText(text_))
         if (const auto v = InternalValue(*shown))
             lastValue_ = *v;

@@ -72,7 +72,8 @@ public:
     // as a number (pasted letters, a lone ".") gives the last number the text held.
     double Value() const;
     // Shows v in the display unit; no range check, Modified untouched. A number
-    // that cannot be formatted leaves the text empty.
+    // that cannot be formatted leaves the text empty. With no edit pending it is
+    // also the text Escape returns to.
     void SetValue(double v);
 
     const std::string& Text() const { return text_; }

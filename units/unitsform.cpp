@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TUnitsForm::TUnitsForm(QWidget* parent) : QDialog(parent, Qt::Popup), ListBox1(new QListWidget(this))
+TUnitsForm::TUnitsForm(QWidget* parent) : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint), ListBox1(new QListWidget(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -132,6 +132,10 @@ TEST(FmtField, TextThatIsNoNumberKeepsTheLastGoodValue)
         EXPECT_TRUE(f.ApplyEdit()) << pasted;
         EXPECT_EQ(f.Text(), pasted);
     }
+    f.SetText(""); // cleared to type anew: reads 0 °F ...
+    EXPECT_DOUBLE_EQ(f.Value(), -32 / 1.8);
+    f.SetText("."); // ... but a text that is no number falls back on 20
+    EXPECT_DOUBLE_EQ(f.Value(), 20);
     f.SetText("212");
     f.SetText("oops");
     EXPECT_DOUBLE_EQ(f.Value(), 100);
