@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -95,6 +96,41 @@ TEST_F(GeneratorTest, SameSourcesGiveTheSameBytes)
     ASSERT_EQ(secondCode_, 0);
     for (const TExpected& e : kExpected)
         EXPECT_EQ(Read(first_, e.file), Read(second_, e.file)) << e.file;
+}
+
+// Every link and picture of the help pages resolves in the installed tree, where the
+// help folder holds the pages and the chart pictures beside Images and Report/help.
+TEST_F(GeneratorTest, HelpPagesLinkOnlyToShippedFiles)
+{
+    QStringList shipped;
+    for (const TExpected& e : kExpected)
+        shipped << e.file;
+    const QDir pages(KELVORA_SOURCE_DIR "/assets/Help");
+    for (const QString& f : pages.entryList(QDir::Files))
+        shipped << "Help/" + f;
+    const QRegularExpression link(R"re((?:href|src)="([^"]*)")re");
+    int checked = 0;
+    for (const QString& f : pages.entryList({"*.htm"}, QDir::Files)) {
+        QFile page(pages.filePath(f));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << f.toStdString();
+        const QString text = QString::fromUtf8(page.readAll());
+        EXPECT_TRUE(text.contains("charset=utf-8")) << f.toStdString();
+        for (auto m = link.globalMatch(text); m.hasNext();) {
+            const QString target = m.next().captured(1);
+            ASSERT_FALSE(target.contains(':')) << f.toStdString() << ": " << target.toStdString();
+            const QString file = target.section('#', 0, 0), anchor = target.section('#', 1);
+            const QString path = file.isEmpty() ? "Help/" + f : QDir::cleanPath("Help/" + file);
+            EXPECT_TRUE(shipped.contains(path)) << f.toStdString() << ": " << target.toStdString();
+            if (!anchor.isEmpty()) {
+                QFile linked(pages.filePath(QFileInfo(path).fileName()));
+                EXPECT_TRUE(linked.open(QIODevice::ReadOnly)
+                            && linked.readAll().contains(QString("id=\"%1\"").arg(anchor).toUtf8()))
+                    << f.toStdString() << ": " << target.toStdString();
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 50);
 }
 
 TEST(GeneratorUsage, RefusesUnknownArguments)
