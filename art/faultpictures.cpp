@@ -28,7 +28,8 @@ const TReportFault kReportFaults[] = {
     {1, "Restriction in the liquid line", {L::Low, L::Low, L::High, L::High}, TCulprit::LiquidLine,
      "Check the TX valve size and setting. Test for pre-expansion: a temperature drop "
      "along the liquid line, bubbles in the sight glass, a blocked filter drier."},
-    {2, "Low refrigerant charge", {L::Normal, L::Low, L::High, L::Low}, TCulprit::None,
+    {2, "Low refrigerant charge", {L::Normal, L::Low, L::High, L::Low, "Bubbles in sight glass"},
+     TCulprit::None,
      "Look for bubbles in the sight glass. Find and repair the leak, then charge "
      "to the correct sub-cooling."},
     {3, "High refrigerant charge", {L::High, L::High, L::Normal, L::High}, TCulprit::None,
@@ -56,7 +57,8 @@ const TReportFault kReportFaults[] = {
     {9, "Over-sized compressor", {L::Low, L::Low, L::High, L::Normal}, TCulprit::Compressor,
      "The compressor pumps more than the evaporator and valve can supply: check the "
      "selection, capacity control and the load."},
-    {10, "High load, undersized system", {L::High, L::High, L::High, L::Normal},
+    {10, "High load, undersized system", {L::High, L::High, L::High, L::Normal, "", "",
+     "Heavy load"},
      TCulprit::Evaporator,
      "The load exceeds what the plant was selected for: check the room or water "
      "load, door openings, warm product, fresh air."},
@@ -82,7 +84,7 @@ const TChartFault kChartFaults[] = {
      "the liquid line",
      "The valve passes too little refrigerant. Check its size against the duty, the "
      "superheat setting, the bulb and its charge, the inlet strainer."},
-    {2, "Lack of refrigerant charge!", {L::None, L::Low, L::High, L::NotHigh, "Bubbles?"},
+    {2, "Lack of refrigerant charge!", {L::None, L::Low, L::High, L::NotHigh, "Bubbles in sight glass"},
      TCulprit::None,
      "LP low? Yes \u2022 Superheat high? Yes \u2022 High sub-cooling? No",
      "Low suction pressure\nHigh superheat\nSub-cooling not high\nBubbles in the sight glass",
@@ -98,14 +100,14 @@ const TChartFault kChartFaults[] = {
      "Suction pressure not low\nHead pressure not high\nSmall difference between them",
      "Check the compressor: worn or leaking valves, unloaders, speed, current draw."},
     {5, "Lack of evaporator capacity!", {L::None, L::Low, L::NotHigh, L::None, "", "",
-     "Fluid dt?"}, TCulprit::Evaporator,
+     "Check fluid dt"}, TCulprit::Evaporator,
      "LP low? Yes \u2022 Superheat high? No",
      "Low suction pressure\nSuperheat not high\nNext: is the fluid dt across the evaporator "
      "low?",
      "Low fluid dt: the coil is fouled, clean it. Otherwise too little air or water "
      "flows across it: check fans, filters, pumps."},
     {6, "Lack of condenser capacity!", {L::High, L::NotLow, L::None, L::NotHigh, "",
-     "Fluid dt?"}, TCulprit::Condenser,
+     "Check fluid dt"}, TCulprit::Condenser,
      "LP low? No \u2022 HP high? Yes \u2022 High sub-cooling? No",
      "High head pressure\nSuction pressure not low\nSub-cooling not high\nNext: is the fluid "
      "dt across the condenser low?",
