@@ -1,0 +1,280 @@
+#include "cliapp.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <optional>
+
+#include "cliptext.h"
+#include "cycle.h"
+#include "errors.h"
+#include "numtext.h"
+#include "refriglib.h"
+#include "refrigsummary.h"
+
+namespace {
+
+const char* const kUsage =
+    "Usage: kelvora-cli COMMAND ARGUMENTS [OPTIONS]\n"
+    "\n"
+    "Commands:\n"
+    "  solve PROJECT [--mode 0|1] [--save OUT]\n"
+    "      Load a project file, solve it (mode 1: isentropic efficiency given, the\n"
+    "      default; mode 0: discharge temperature given) and print the exchange text.\n"
+    "  diagnose PROJECT OUT [--byline TEXT]\n"
+    "      Load and solve a project file and write its diagnosis page to OUT.\n"
+    "  paste TEXTFILE OUT\n"
+    "      Take an exchange text (as Copy to Clipboard makes it) and save it as a project file.\n"
+    "  props REFRIGERANT TEMP\n"
+    "      Saturation data of a refrigerant at TEMP degrees C.\n"
+    "  list\n"
+    "      The refrigerants of the library, one a line.\n"
+    "\n"
+    "Options of every command:\n"
+    "  --library FILE   refrigerant library file (default: RefLib8.rdf in the common data folder)\n"
+    "  --help           this text\n";
+
+const char* const kNotSolved = "Warning: Not able to calculate result with this data...";
+
+constexpr int kOk = 0;
+constexpr int kWarning = 1;
+constexpr int kRefused = 2;
+
+// A command's words: its positional arguments and the options it was given.
+struct TCommandLine {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+
+    std::optional<std::string> Option(const std::string& name) const
+    {
+        auto it = options.find(name);
+        if (it == options.end())
+            return std::nullopt;
+        return it->second;
+    }
+};
+
+struct TCommand {
+    size_t arguments;
+    std::vector<std::string> options; // besides --library
+    std::function<int(const TCommandLine&, std::ostream&, std::ostream&)> run;
+};
+
+class TCli {
+public:
+    TCli(const TCliContext& context) : context_(context) {}
+
+    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+private:
+    void OpenLibrary(const TCommandLine& line);
+    void LoadProject(TKelvora& cycle, const std::string& path);
+    static bool SolveCycle(TKelvora& cycle, int mode);
+
+    int Solve(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int Diagnose(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int Paste(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int Props(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int List(const TCommandLine& line, std::ostream& out, std::ostream& err);
+
+    const TCliContext& context_;
+};
+
+std::string ReadTextFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        ThrowCannotOpen(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+void TCli::OpenLibrary(const TCommandLine& line)
+{
+    const auto named = line.Option("--library");
+    // A library named on the command line must be there; the installed one may be
+    // missing, and then the built-in R22 record serves, as in the main window.
+    if (named && !std::filesystem::is_regular_file(*named))
+        ThrowCannotOpen(*named);
+    TRefrigLib& lib = OpenSharedRefrigLib(named ? *named : context_.defaultLibrary);
+    lib.SelectByName("R22");
+}
+
+void TCli::LoadProject(TKelvora& cycle, const std::string& path)
+{
+    cycle.LoadFromFile(path);
+}
+
+// Solves as the main window does: an error or a counted failure is "not solved".
+bool TCli::SolveCycle(TKelvora& cycle, int mode)
+{
+    cycle.rnum = cycle.Lib().GetName();
+    try {
+        cycle.Solve(mode);
+    } catch (const KelvoraError&) {
+        return false;
+    }
+    return cycle.ErrCount == 0;
+}
+
+int TCli::Solve(const TCommandLine& line, std::ostream& out, std::ostream& err)
+{
+    int mode = smIeGiven;
+    if (const auto m = line.Option("--mode")) {
+        if (*m != "0" && *m != "1") {
+            err << "Option --mode takes 0 or 1, not '" << *m << "'.\n";
+            return kRefused;
+        }
+        mode = *m == "0" ? smTdGiven : smIeGiven;
+    }
+    TKelvora cycle;
+    LoadProject(cycle, line.positional[0]);
+    const bool solved = SolveCycle(cycle, mode);
+    out << JoinTextLines(cycle.GetClipText());
+    if (const auto save = line.Option("--save"))
+        cycle.SaveToFile(*save);
+    if (!solved) {
+        err << kNotSolved << "\n";
+        return kWarning;
+    }
+    return kOk;
+}
+
+int TCli::Diagnose(const TCommandLine& line, std::ostream&, std::ostream& err)
+{
+    TKelvora cycle;
+    LoadProject(cycle, line.positional[0]);
+    if (!SolveCycle(cycle, smIeGiven)) {
+        err << "Warning: Solve before Diagnostics!\n";
+        return kWarning;
+    }
+    cycle.WriteDiagnosisPage(line.positional[1], line.Option("--byline").value_or(context_.productTitle));
+    return kOk;
+}
+
+int TCli::Paste(const TCommandLine& line, std::ostream&, std::ostream& err)
+{
+    const std::string text = ReadTextFile(line.positional[0]);
+    if (text.empty()) {
+        err << "No text in the Clipboard!\n";
+        return kRefused;
+    }
+    const auto lines = SplitTextLines(text);
+    if (lines.empty() || lines[0] != TKelvora::VersionText()) {
+        err << "Clipboard has incorrect data signature!\n";
+        return kRefused;
+    }
+    TKelvora cycle;
+    cycle.SetDefaults();
+    cycle.PutClipText(lines);
+    cycle.SaveToFile(line.positional[1]);
+    return kOk;
+}
+
+int TCli::Props(const TCommandLine& line, std::ostream& out, std::ostream& err)
+{
+    const std::string& name = line.positional[0];
+    const auto temp = ParseReal(line.positional[1]);
+    if (!temp) {
+        err << "'" << line.positional[1] << "' is not a valid temperature.\n";
+        return kRefused;
+    }
+    TRefrigLib& lib = SharedRefrigLib();
+    lib.LastWarning = rwNone;
+    lib.SelectByName(name);
+    if (lib.LastWarning == rwNotInLibrary) {
+        err << "Refrigerant " << name << " is not in the library " << lib.LibraryFile() << ".\n";
+        return kRefused;
+    }
+    const double pressure = lib.DewP(*temp) * 0.001;
+    for (const auto& text : RefrigSummaryLines(lib, *temp, pressure))
+        out << text << "\n";
+    out << FormatNumber("Saturation Pressure = %0.3f kPa", pressure) << "\n";
+    return kOk;
+}
+
+int TCli::List(const TCommandLine&, std::ostream& out, std::ostream&)
+{
+    for (const auto& name : SharedRefrigLib().RefrigNames())
+        out << name << "\n";
+    return kOk;
+}
+
+int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    using namespace std::placeholders;
+    const std::map<std::string, TCommand> commands{
+        {"solve", {1, {"--mode", "--save"}, std::bind(&TCli::Solve, this, _1, _2, _3)}},
+        {"diagnose", {2, {"--byline"}, std::bind(&TCli::Diagnose, this, _1, _2, _3)}},
+        {"paste", {2, {}, std::bind(&TCli::Paste, this, _1, _2, _3)}},
+        {"props", {2, {}, std::bind(&TCli::Props, this, _1, _2, _3)}},
+        {"list", {0, {}, std::bind(&TCli::List, this, _1, _2, _3)}},
+    };
+
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") {
+            out << kUsage;
+            return kOk;
+        }
+    if (args.empty()) {
+        out << kUsage;
+        return kOk;
+    }
+
+    // Options may stand anywhere; the first other word is the command.
+    TCommandLine line;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+            if (i + 1 >= args.size()) {
+                err << "Option '" << a << "' needs a value.\n";
+                return kRefused;
+            }
+            line.options[a] = args[++i];
+        } else {
+            line.positional.push_back(a);
+        }
+    }
+    if (line.positional.empty()) {
+        err << "No command given. Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+    const std::string name = line.positional.front();
+    line.positional.erase(line.positional.begin());
+    const auto command = commands.find(name);
+    if (command == commands.end()) {
+        err << "Unknown command '" << name << "'. Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+    for (const auto& [option, value] : line.options) {
+        const auto& known = command->second.options;
+        if (option != "--library" && std::find(known.begin(), known.end(), option) == known.end()) {
+            err << "Unknown option '" << option << "' for " << name << ". Try kelvora-cli --help.\n";
+            return kRefused;
+        }
+    }
+    if (line.positional.size() != command->second.arguments) {
+        err << "Command " << name << " takes " << command->second.arguments << " argument"
+            << (command->second.arguments == 1 ? "" : "s") << ". Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+
+    try {
+        OpenLibrary(line);
+        return command->second.run(line, out, err);
+    } catch (const KelvoraError& e) {
+        err << e.what() << "\n";
+        return kRefused;
+    }
+}
+
+int RunCli(const std::vector<std::string>& args, const TCliContext& context, std::ostream& out, std::ostream& err)
+{
+    TCli cli(context);
+    return cli.Run(args, out, err);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// kelvora-cli's commands over the core, with the main window's checks and messages.
+// Exit codes: 0 done, 1 done with a warning (not solved), 2 refused or failed.
+struct TCliContext {
+    std::string defaultLibrary; // the common data folder's RefLib8.rdf
+    std::string productTitle;   // "Kelvora 1.2.0.0", the diagnosis page's byline
+};
+
+int RunCli(const std::vector<std::string>& args, const TCliContext& context, std::ostream& out, std::ostream& err);

@@ -1,0 +1,390 @@
+#include "jsondoc.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
+
+#include "errors.h"
+#include "numtext.h"
+
+#ifdef __unix__
+#include <unistd.h>
+#endif
+
+namespace {
+
+const TJsonDoc* Member(const TJsonDoc& doc, const std::string& name)
+{
+    if (!doc.is_object())
+        return nullptr;
+    auto it = doc.find(name);
+    if (it == doc.end() || it->is_null())
+        return nullptr;
+    return &*it;
+}
+
+std::optional<int> ToInt(double v)
+{
+    const double r = std::nearbyint(v); // halves to even
+    if (!(r >= std::numeric_limits<int>::min() && r <= std::numeric_limits<int>::max()))
+        return std::nullopt;
+    return static_cast<int>(r);
+}
+
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The file's characters as UTF-8: UTF-16LE after FF FE, otherwise one character a byte.
+std::string DecodeFileText(const std::string& bytes)
+{
+    std::string text;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        const auto unit = [&](size_t i) {
+            return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        };
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            char32_t cp = unit(i);
+            if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
+                const char16_t low = unit(i + 2);
+                if (low >= 0xDC00 && low <= 0xDFFF) {
+                    cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                    i += 2;
+                }
+            }
+            if (cp >= 0xD800 && cp <= 0xDFFF)
+                cp = 0xFFFD; // a lone surrogate
+            AppendUtf8(text, cp);
+        }
+    } else {
+        for (unsigned char b : bytes)
+            AppendUtf8(text, b);
+    }
+    return text;
+}
+
+void WriteString(std::string& out, const std::string& s)
+{
+    out += '"';
+    // Decode UTF-8 so that every character outside printable ASCII becomes \uXXXX.
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char b = static_cast<unsigned char>(s[i]);
+        char32_t cp = b;
+        size_t len = 1;
+        if (b >= 0xC0 && b < 0xE0) { cp = b & 0x1F; len = 2; }
+        else if (b >= 0xE0 && b < 0xF0) { cp = b & 0x0F; len = 3; }
+        else if (b >= 0xF0 && b < 0xF8) { cp = b & 0x07; len = 4; }
+        else if (b >= 0x80) { len = 1; cp = 0xFFFD; }
+        if (len > 1) {
+            if (i + len > s.size()) {
+                cp = 0xFFFD;
+                len = 1;
+            } else {
+                for (size_t k = 1; k < len; ++k) {
+                    const unsigned char c = static_cast<unsigned char>(s[i + k]);
+                    if ((c & 0xC0) != 0x80) {
+                        cp = 0xFFFD;
+                        len = k;
+                        break;
+                    }
+                    cp = (cp << 6) | (c & 0x3F);
+                }
+            }
+        }
+        i += len;
+        if (cp == '"' || cp == '\\') {
+            out += '\\';
+            out += static_cast<char>(cp);
+        } else if (cp >= 0x20 && cp < 0x7F) {
+            out += static_cast<char>(cp);
+        } else {
+            const auto escape = [&](unsigned v) {
+                char buf[16];
+                std::snprintf(buf, sizeof buf, "\\u%04x", v);
+                out += buf;
+            };
+            if (cp >= 0x10000) {
+                cp -= 0x10000;
+                escape(0xD800 + static_cast<unsigned>(cp >> 10));
+                escape(0xDC00 + static_cast<unsigned>(cp & 0x3FF));
+            } else {
+                escape(static_cast<unsigned>(cp));
+            }
+        }
+    }
+    out += '"';
+}
+
+void WriteValue(std::string& out, const TJsonDoc& v, int level)
+{
+    const auto newline = [&](int indent) {
+        out += "\r\n";
+        out.append(static_cast<size_t>(indent), ' ');
+    };
+    switch (v.type()) {
+    case nlohmann::json::value_t::object: {
+        out += '{';
+        bool first = true;
+        for (auto it = v.begin(); it != v.end(); ++it) {
+            if (!first)
+                out += ',';
+            first = false;
+            newline(level + 1);
+            WriteString(out, it.key());
+            out += ": ";
+            WriteValue(out, it.value(), level + 1);
+        }
+        if (!v.empty())
+            newline(level);
+        out += '}';
+        break;
+    }
+    case nlohmann::json::value_t::array: {
+        out += '[';
+        bool first = true;
+        for (const auto& item : v) {
+            if (!first)
+                out += ',';
+            first = false;
+            newline(level + 1);
+            WriteValue(out, item, level + 1);
+        }
+        if (!v.empty())
+            newline(level);
+        out += ']';
+        break;
+    }
+    case nlohmann::json::value_t::string:
+        WriteString(out, v.get_ref<const std::string&>());
+        break;
+    case nlohmann::json::value_t::boolean:
+        out += v.get<bool>() ? "true" : "false";
+        break;
+    case nlohmann::json::value_t::number_integer:
+        out += std::to_string(v.get<long long>());
+        break;
+    case nlohmann::json::value_t::number_unsigned:
+        out += std::to_string(v.get<unsigned long long>());
+        break;
+    case nlohmann::json::value_t::number_float: {
+        const double d = v.get<double>();
+        out += std::isfinite(d) ? RealToText(d, 15) : "null";
+        break;
+    }
+    default:
+        out += "null";
+        break;
+    }
+}
+
+} // namespace
+
+TJsonDoc JsonNew()
+{
+    return TJsonDoc::object();
+}
+
+bool JsonHas(const TJsonDoc& doc, const std::string& name)
+{
+    return Member(doc, name) != nullptr;
+}
+
+std::string JsonStr(const TJsonDoc& doc, const std::string& name, const std::string& def)
+{
+    const TJsonDoc* m = Member(doc, name);
+    if (!m)
+        return def;
+    if (m->is_string())
+        return m->get<std::string>();
+    if (m->is_object() || m->is_array())
+        return m->dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    std::string text;
+    WriteValue(text, *m, 0);
+    return text;
+}
+
+int JsonInt(const TJsonDoc& doc, const std::string& name, int def)
+{
+    const TJsonDoc* m = Member(doc, name);
+    if (!m)
+        return def;
+    if (m->is_boolean())
+        return m->get<bool>() ? 1 : 0;
+    if (m->is_number_integer() || m->is_number_unsigned()) {
+        if (m->is_number_unsigned() && m->get<unsigned long long>() > static_cast<unsigned long long>(std::numeric_limits<int>::max()))
+            return def;
+        const long long v = m->get<long long>();
+        if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+            return def;
+        return static_cast<int>(v);
+    }
+    if (m->is_number_float())
+        return ToInt(m->get<double>()).value_or(def);
+    if (m->is_string())
+        return ParseInteger(m->get_ref<const std::string&>()).value_or(0);
+    return 0; // object or array
+}
+
+double JsonFloat(const TJsonDoc& doc, const std::string& name, double def)
+{
+    const TJsonDoc* m = Member(doc, name);
+    if (!m)
+        return def;
+    if (m->is_number()) {
+        const double v = m->get<double>();
+        return std::isfinite(v) ? v : def;
+    }
+    if (m->is_boolean())
+        return m->get<bool>() ? 1.0 : 0.0;
+    if (m->is_string())
+        return ParseReal(m->get_ref<const std::string&>()).value_or(0.0);
+    return 0.0;
+}
+
+bool JsonBool(const TJsonDoc& doc, const std::string& name, bool def)
+{
+    const TJsonDoc* m = Member(doc, name);
+    if (!m)
+        return def;
+    if (m->is_boolean())
+        return m->get<bool>();
+    if (m->is_number())
+        return m->get<double>() != 0.0;
+    if (m->is_string())
+        return !m->get_ref<const std::string&>().empty();
+    return true; // object or array
+}
+
+void JsonPutDate(TJsonDoc& doc)
+{
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    TJsonDoc date = TJsonDoc::object();
+    date["day"] = local.tm_mday;
+    date["month"] = local.tm_mon + 1;
+    date["year"] = local.tm_year + 1900;
+    date["hour"] = local.tm_hour;
+    date["min"] = local.tm_min;
+    date["sec"] = local.tm_sec > 59 ? 59 : local.tm_sec; // a leap second shows as 59
+    date["msec"] = static_cast<int>(ms);
+    doc["date"] = std::move(date);
+}
+
+void JsonPutAuthor(TJsonDoc& doc, const std::string& name, const std::string& company)
+{
+    TJsonDoc author = TJsonDoc::object();
+    author["name"] = name;
+    author["company"] = company;
+    doc["author"] = std::move(author);
+}
+
+void JsonPutFormPos(TJsonDoc& doc, const std::string& key, const TFormBounds& bounds)
+{
+    TJsonDoc pos = TJsonDoc::object();
+    pos["Left"] = bounds.Left;
+    pos["Top"] = bounds.Top;
+    pos["Width"] = bounds.Width;
+    pos["Height"] = bounds.Height;
+    doc[key] = std::move(pos);
+}
+
+void JsonGetFormPos(const TJsonDoc& doc, const std::string& key, TFormBounds& bounds)
+{
+    const TJsonDoc* pos = Member(doc, key);
+    if (!pos)
+        return;
+    bounds.Left = JsonInt(*pos, "Left", 0);
+    bounds.Top = JsonInt(*pos, "Top", 0);
+}
+
+std::optional<TJsonDoc> JsonLoadFile(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        ThrowCannotOpen(fileName);
+    std::string bytes;
+    try {
+        // Reading a folder raises from inside the stream buffer.
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        ThrowCannotOpen(fileName);
+    }
+    if (in.bad())
+        ThrowCannotOpen(fileName);
+    std::istringstream text(DecodeFileText(bytes));
+    try {
+        // Reading one value from a stream stops after it: trailing text is ignored.
+        TJsonDoc doc;
+        text >> doc;
+        return doc;
+    } catch (const nlohmann::json::exception&) {
+        return std::nullopt;
+    }
+}
+
+std::string JsonSaveText(const TJsonDoc& doc)
+{
+    std::string out;
+    WriteValue(out, doc, 0);
+    out += "\r\n";
+    return out;
+}
+
+void JsonSaveFile(const TJsonDoc& doc, const std::string& fileName)
+{
+    namespace fs = std::filesystem;
+    const std::string text = JsonSaveText(doc);
+    const fs::path target(fileName);
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(
+#ifdef __unix__
+                         ::getpid()
+#else
+                         0
+#endif
+                     );
+    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
+    if (!f)
+        ThrowCannotCreate(fileName);
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
+#ifdef __unix__
+    ok = ok && ::fsync(::fileno(f)) == 0;
+#endif
+    ok = (std::fclose(f) == 0) && ok;
+    std::error_code ec;
+    if (ok)
+        fs::rename(temp, target, ec);
+    if (!ok || ec) {
+        fs::remove(temp, ec);
+        ThrowCannotWrite(fileName);
+    }
+}

@@ -1,0 +1,251 @@
+// kelvora-cli run as a program on fixture files: output lines, exit codes, messages.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+#include "cliptext.h"
+#include "cycle.h"
+#include "jsondoc.h"
+#include "tempfolder.h"
+
+namespace {
+
+struct TRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& arg)
+{
+    std::string q = "'";
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class Cli : public ::testing::Test {
+protected:
+    TTempFolder dir;
+    // The built-in R22 record under its own name, and a second fluid with glide.
+    std::string library = dir.Write("RefLib8.rdf",
+                                    "[R22]\r\nRNumber=R22\r\nInternalNumber=0\r\n"
+                                    "[R407C]\r\nRNumber=R407C\r\nInternalNumber=7\r\n"
+                                    "dp=21.2,-2030.0,250.0\r\nbp=21.4,-2030.0,250.0\r\n");
+
+    TRun Run(const std::vector<std::string>& args, const std::string& env = "")
+    {
+        std::string cmd = env + " " + Quoted(KELVORA_CLI);
+        for (const auto& a : args)
+            cmd += " " + Quoted(a);
+        const std::string out = dir.File("stdout.txt");
+        const std::string err = dir.File("stderr.txt");
+        cmd += " >" + Quoted(out) + " 2>" + Quoted(err);
+        const int status = std::system(cmd.c_str());
+        TRun r;
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = TTempFolder::Read(out);
+        r.err = TTempFolder::Read(err);
+        return r;
+    }
+
+    // A project file of the default cycle with some values changed.
+    std::string Project(const std::string& name, double Ie = 0.72, double qe = 10)
+    {
+        TRefrigLib lib(library);
+        TKelvora k(lib);
+        k.SetDefaults();
+        k.Ie = Ie;
+        k.qe = qe;
+        const std::string path = dir.File(name);
+        k.SaveToFile(path);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(Cli, SolvePrintsTheExchangeTextOfTheSolvedCycle)
+{
+    const auto r = Run({"solve", Project("plant.rdf"), "--library", library});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto lines = SplitTextLines(r.out);
+    ASSERT_EQ(lines.size(), 34u);
+    EXPECT_EQ(r.out.substr(0, 17), "Kelvora 1.2.0.0\r\n");
+    EXPECT_EQ(r.out.substr(r.out.size() - 2), "\r\n");
+    EXPECT_EQ(lines[2], "HP=1735.966");
+    EXPECT_EQ(lines[11], "td=82.326");
+    EXPECT_EQ(lines[18], "mr=0.061"); // qe = 10 kW
+    EXPECT_EQ(lines[28], "COPc=4.154");
+
+    // The same under a locale with a decimal comma.
+    const auto german = Run({"solve", dir.File("plant.rdf"), "--library", library}, "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(german.out, r.out);
+}
+
+TEST_F(Cli, SolveModesAndSave)
+{
+    const std::string saved = dir.File("solved.rdf");
+    const auto r = Run({"solve", Project("plant.rdf"), "--mode", "0", "--save", saved, "--library", library});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(SplitTextLines(r.out)[17], "Ie=0.720"); // td of the saved solve gives back Ie
+    TRefrigLib lib(library);
+    TKelvora k(lib);
+    k.LoadFromFile(saved);
+    EXPECT_NEAR(k.COPc, 4.15422, 1e-5);
+
+    const auto bad = Run({"solve", dir.File("plant.rdf"), "--mode", "2", "--library", library});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_NE(bad.err.find("--mode"), std::string::npos);
+}
+
+TEST_F(Cli, SolveThatFailsStillPrintsTheModel)
+{
+    const auto r = Run({"solve", Project("ie1.rdf", 1.0), "--library", library});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Warning: Not able to calculate result with this data...\n");
+    const auto lines = SplitTextLines(r.out);
+    ASSERT_EQ(lines.size(), 34u);
+    EXPECT_EQ(lines[11], "td=70.244");
+
+    // A suction pressure that underflows to zero makes the solve raise: still the text.
+    TJsonDoc doc = *JsonLoadFile(dir.File("ie1.rdf"));
+    doc["SST"] = -253.99;
+    JsonSaveFile(doc, dir.File("raises.rdf"));
+    const auto raised = Run({"solve", dir.File("raises.rdf"), "--library", library});
+    EXPECT_EQ(raised.code, 1);
+    EXPECT_EQ(raised.err, "Warning: Not able to calculate result with this data...\n");
+    EXPECT_EQ(SplitTextLines(raised.out).size(), 34u);
+}
+
+TEST_F(Cli, RefusedProjects)
+{
+    const std::string foreign = dir.Write("foreign.rdf", R"({"app": "other", "ver": "1.2.0.0"})");
+    const std::string later = dir.Write("later.rdf", R"({"app": "kelvora", "ver": "2.0.0.0"})");
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const Case cases[] = {
+        {foreign, "Invalid Json data file (" + foreign + ")!\n"},
+        {later, "Json data file version mismatch (" + later + ")!\n"},
+        {dir.File("missing.rdf"), "Cannot open file \"" + dir.File("missing.rdf") + "\".\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run({"solve", c.path, "--library", library});
+        EXPECT_EQ(r.code, 2) << c.path;
+        EXPECT_EQ(r.err, c.message);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(Cli, DiagnoseWritesThePageOnlyWhenSolved)
+{
+    const std::string page = dir.File("diagnosis.htm");
+    auto r = Run({"diagnose", Project("plant.rdf"), page, "--library", library});
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::string text = TTempFolder::Read(page);
+    EXPECT_EQ(text.substr(0, 8), "<html>\r\n");
+    EXPECT_NE(text.find("Kelvora 1.2.0.0"), std::string::npos) << "the default byline";
+
+    r = Run({"diagnose", dir.File("plant.rdf"), page, "--byline", "Site visit 12", "--library", library});
+    EXPECT_NE(TTempFolder::Read(page).find("Site visit 12"), std::string::npos);
+
+    const std::string none = dir.File("none.htm");
+    r = Run({"diagnose", Project("ie1.rdf", 1.0), none, "--library", library});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Warning: Solve before Diagnostics!\n");
+    EXPECT_FALSE(std::filesystem::exists(none));
+
+    r = Run({"diagnose", dir.File("plant.rdf"), dir.File("no/folder/d.htm"), "--library", library});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("no/folder/d.htm"), std::string::npos);
+}
+
+TEST_F(Cli, PasteChecksTheSignatureAndSavesTheCycle)
+{
+    TRefrigLib lib(library);
+    TKelvora k(lib);
+    k.SetDefaults();
+    lib.SelectByName("R407C");
+    k.sh = 11.5;
+    auto lines = k.GetClipText();
+    const std::string text = dir.Write("clip.txt", JoinTextLines(lines));
+    const std::string out = dir.File("pasted.rdf");
+    auto r = Run({"paste", text, out, "--library", library});
+    EXPECT_EQ(r.code, 0) << r.err;
+    TKelvora pasted(lib);
+    pasted.LoadFromFile(out);
+    EXPECT_EQ(pasted.rnum, "R407C");
+    EXPECT_EQ(pasted.sh, 11.5);
+
+    lines[0] = "kelvora 1.2.0.0"; // Paste from Clipboard compares with regard to case
+    r = Run({"paste", dir.Write("lower.txt", JoinTextLines(lines)), dir.File("x.rdf"), "--library", library});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "Clipboard has incorrect data signature!\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.rdf")));
+
+    r = Run({"paste", dir.Write("empty.txt", ""), dir.File("x.rdf"), "--library", library});
+    EXPECT_EQ(r.err, "No text in the Clipboard!\n");
+
+    lines[0] = "Kelvora 1.2.0.0";
+    lines[1] = "R22";
+    r = Run({"paste", dir.Write("badref.txt", JoinTextLines(lines)), dir.File("x.rdf"), "--library", library});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "Invalid refrigerant!\n");
+}
+
+TEST_F(Cli, PropsAndList)
+{
+    auto r = Run({"props", "r22", "0", "--library", library}, "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "R22 (chlorodifluoromethane, CHClF2)\n"
+              "\n"
+              "Critical Temperature = 96.1 °C\n"
+              "Critical Pressure = 4990 kPa\n"
+              "Boiling Point (at 1atm) = -40.8 °C\n"
+              "Temperature Glide = 0.0 °C\n"
+              "Vapor Specific Volume = 0.0471 m³/kg\n"
+              "Liquid Density = 1281.4 kg/m³\n"
+              "Latent Heat = 205.0 kJ/kgK\n"
+              "Saturation Pressure = 499.657 kPa\n");
+
+    r = Run({"props", "R999", "0", "--library", library});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("R999"), std::string::npos);
+    r = Run({"props", "R22", "warm", "--library", library});
+    EXPECT_EQ(r.code, 2);
+
+    r = Run({"--library", library, "list"}); // options may come first
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "R22\nR407C\n");
+}
+
+TEST_F(Cli, UsageAndWrongWords)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--help"}, {"solve", "--help"}}) {
+        const auto r = Run(args);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_NE(r.out.find("Usage: kelvora-cli"), std::string::npos);
+    }
+    struct Case {
+        std::vector<std::string> args;
+        const char* inError;
+    };
+    const Case cases[] = {
+        {{"frobnicate"}, "Unknown command"},
+        {{"list", "--colour", "red"}, "Unknown option"},
+        {{"solve"}, "takes 1 argument"},
+        {{"list", "--library"}, "needs a value"},
+        {{"--library", "/x"}, "No command"},
+        {{"list", "--library", "/nonexistent/RefLib8.rdf"}, "/nonexistent/RefLib8.rdf"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.code, 2) << c.inError;
+        EXPECT_NE(r.err.find(c.inError), std::string::npos) << r.err;
+    }
+}

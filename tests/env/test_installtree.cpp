@@ -1,0 +1,45 @@
+// The installation tree: the program below the maker's folder finds the common
+// data beside it and carries its version record.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <QProcess>
+
+#include "envtest.h"
+#include "platform.h"
+#include "verinfo.h"
+
+namespace fs = std::filesystem;
+
+TEST(InstallTree, ProgramFindsTheCommonDataBesideIt)
+{
+    const TTempDir tmp;
+    const std::string prefix = tmp / "prefix";
+    QProcess install;
+    install.start(KELVORA_CMAKE_COMMAND, {"--install", KELVORA_BUILD_DIR, "--prefix", QString::fromStdString(prefix)});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+
+    const std::string programFolder = prefix + "/Zandrovel/Kelvora/";
+    for (const char* folder : {"Images", "Help", "Projects", "Report"})
+        EXPECT_TRUE(fs::is_directory(programFolder + folder)) << folder;
+    const std::string cli = programFolder + "kelvora-cli";
+    ASSERT_TRUE(fs::exists(cli));
+    EXPECT_EQ(ProductTitleOf(cli), "Kelvora 1.2.0.0");
+
+    TPlatformInputs in;
+    in.ProgramFile = cli;
+    in.DocumentsFolder = tmp / "docs";
+    const TPlatformFolders folders = SetUpPlatformFolders(in);
+    EXPECT_EQ(folders.MakerFolder, prefix + "/Zandrovel/");
+    EXPECT_TRUE(fs::is_regular_file(folders.CommonDataFolder + "RefLib8.rdf")) << folders.CommonDataFolder;
+
+    // The run command: from the program's folder.
+    QProcess run;
+    run.setWorkingDirectory(QString::fromStdString(programFolder));
+    run.start(QString::fromStdString(cli), {"props", "R22", "0", "--library", "../Common Files/RefLib8.rdf"});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    EXPECT_TRUE(run.readAllStandardOutput().contains("Saturation Pressure = ")) ;
+}
