@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cycle.h"
 #include "numtext.h"
 #include "refcycle.h"
 
@@ -49,20 +50,20 @@ double Cubic(const std::array<double, 4>& c, double x)
     return c[0] + x * (c[1] + x * (c[2] + x * c[3]));
 }
 
-struct TModelCycle {
-    double cop, td;
-};
-
-// The cycle model's solution of one reference cycle.
-TModelCycle SolveCycle(TRefrigLib& lib, const TCycleCase& c, const TFitOptions& options)
+// The cycle model's solution of one reference cycle: saturation temperatures as
+// evaporating and condensing temperatures, efficiency given.
+TKelvora SolveCycle(TRefrigLib& lib, const TCycleCase& c, const TFitOptions& options)
 {
-    const double ts = c.te + c.superheat;
-    const double h1 = lib.SuperheatEnthalpy(c.te, ts);
-    const double dh = lib.IsenRise(c.te, c.tc, ts);
-    const double h2 = h1 + dh / options.efficiency;
-    const double td = lib.SuperheatTemp(lib.BubbleP(c.tc), h2);
-    const double h3 = lib.SatLiqEnthalpy(c.tc - options.subcooling);
-    return {(h1 - h3) / (h2 - h1), td};
+    TKelvora cycle(lib);
+    cycle.te = cycle.SST = c.te;
+    cycle.tc = cycle.SDT = c.tc;
+    cycle.sh = c.superheat;
+    cycle.sc = options.subcooling;
+    cycle.Ie = options.efficiency;
+    cycle.DutyBasis = dbCoolingLoad;
+    cycle.qe = 1.0;
+    cycle.Solve(smIeGiven);
+    return cycle;
 }
 
 } // namespace
@@ -107,8 +108,8 @@ TFluidReport CompareWithTables(const TFitResult& fit, const TFluidTables& tables
 
     for (const auto& c : ReferenceCycles(tables, range.tMin, range.tMax, options.efficiency, options.subcooling)) {
         ++report.cycles;
-        const TModelCycle model = SolveCycle(lib, c, options);
-        dev[rqCycleCOP].Add(Percent(model.cop, c.cop));
+        const TKelvora model = SolveCycle(lib, c, options);
+        dev[rqCycleCOP].Add(Percent(model.COPc, c.cop));
         if (!c.td) {
             ++report.cyclesBeyond;
             continue;
