@@ -31,20 +31,19 @@ Eigen::VectorXd MinimiseSquares(const TResidualFunction& f, Eigen::VectorXd x, i
     double ss = r.squaredNorm();
     double lambda = 1e-6;
     for (int iter = 0; iter < maxIter && ss > 0.0; ++iter) {
-        Eigen::VectorXd d = j.colwise().squaredNorm().transpose();
+        // Marquardt's damping along the diagonal of JᵀJ; the normal equations are
+        // formed once per iteration, so that every trial damping is cheap.
+        const Eigen::MatrixXd jtj = j.transpose() * j;
+        const Eigen::VectorXd g = -(j.transpose() * r);
+        Eigen::VectorXd d = jtj.diagonal();
         for (Eigen::Index i = 0; i < d.size(); ++i)
             if (d[i] <= 0.0)
                 d[i] = 1.0;
         bool improved = false;
         while (lambda < 1e12) {
-            // Marquardt's damping along the diagonal of JᵀJ; solved through the
-            // augmented least-squares system, which keeps the condition of J.
-            const Eigen::Index m = j.rows(), n = j.cols();
-            Eigen::MatrixXd aug(m + n, n);
-            aug << j, (lambda * d).cwiseSqrt().asDiagonal().toDenseMatrix();
-            Eigen::VectorXd rhs(m + n);
-            rhs << -r, Eigen::VectorXd::Zero(n);
-            const Eigen::VectorXd step = SolveLeastSquares(aug, rhs);
+            Eigen::MatrixXd damped = jtj;
+            damped.diagonal() += lambda * d;
+            const Eigen::VectorXd step = damped.ldlt().solve(g);
             const Eigen::VectorXd trial = x + step;
             Eigen::VectorXd rt;
             f(trial, rt, nullptr);
