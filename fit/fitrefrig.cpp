@@ -16,9 +16,10 @@ constexpr double kSuctionTSatTop = 20.0; // evaporating temperatures end here
 constexpr double kVolumeSuperheat = 40.0;
 constexpr double kDischargeMargin = 10.0;
 // The fit range, °C, unless the fluid or the caller says otherwise.
-constexpr double kDefaultTMin = -50.0;
+constexpr double kDefaultTMin = -45.0;
 constexpr double kDefaultTMax = 60.0;
 constexpr double kLeastTMax = 50.0;
+constexpr double kLeastBelowCritical = 15.0;
 // Tolerances of the vapour enthalpy fit: J/kg, or shares of the latent heat
 // (suction) and of the rise h2 − h1 (cycle discharge states).
 constexpr double kSaturatedTol = 400.0;
@@ -121,8 +122,8 @@ TVapourFitData VapourFitData(const TFluidTables& tables, const TFitRange& range,
     };
     for (const auto& s : sat)
         data.states.push_back({s.t, s.t, s.hVap, kSaturatedTol});
-    const auto cycles = ReferenceCycles(tables, range.tMin, range.tMax, options.efficiency, options.subcooling);
-    double tcLow = range.tMax, dischargeSuperheat = 0.0;
+    const auto cycles = ReferenceCycles(tables, range.tMin, range.tCondMax, options.efficiency, options.subcooling);
+    double tcLow = range.tCondMax, dischargeSuperheat = 0.0;
     for (const auto& c : cycles) {
         if (!c.td || *c.td > options.realDischargeTemp)
             continue;
@@ -135,11 +136,11 @@ TVapourFitData VapourFitData(const TFluidTables& tables, const TFitRange& range,
     }
     const double superheatLimit = dischargeSuperheat + kDischargeMargin;
     for (const auto& s : tables.sup) {
-        if (!InRange(s.tSat, range) || s.superheat <= 0.0)
+        if (s.superheat <= 0.0 || s.tSat < range.tMin)
             continue;
-        if (s.superheat <= kSuctionSuperheat && s.tSat <= kSuctionTSatTop)
+        if (s.superheat <= kSuctionSuperheat && s.tSat <= std::min(kSuctionTSatTop, range.tMax))
             data.states.push_back({s.tSat, s.t, s.h, suctionTol(s.tSat)});
-        else if (s.tSat >= tcLow && s.superheat <= superheatLimit)
+        else if (s.tSat >= tcLow && s.tSat <= range.tCondMax && s.superheat <= superheatLimit)
             data.states.push_back({s.tSat, s.t, s.h, kDischargeTol});
     }
     return data;
@@ -167,14 +168,24 @@ TFitRange FitRange(const TFluidTables& tables, const TFitOptions& options)
     const auto grid = [](double t) { return std::floor(t / 5.0 + 1e-9) * 5.0; };
     TFitRange range;
     range.tMin = options.tMin ? *options.tMin : -grid(-std::max(kDefaultTMin, lowest));
-    // The cubics in t bend too little for the last 20 K below the critical point:
-    // the range stops there, but not below 50 °C, and never within 10 K of it.
+    // The cubics in t bend too little for the last 30 K below the critical point:
+    // the range stops there, but not below 50 °C, and never within 15 K of it.
     double top = std::min(kDefaultTMax, highest);
     if (tables.info.TCrit)
-        top = std::min(std::max(*tables.info.TCrit - 20.0, kLeastTMax), std::min(top, *tables.info.TCrit - 10.0));
+        top = std::min(std::max(*tables.info.TCrit - 30.0, kLeastTMax), std::min(top, *tables.info.TCrit - kLeastBelowCritical));
     range.tMax = options.tMax ? *options.tMax : grid(top);
     if (range.tMin < lowest || range.tMax > highest || range.tMin >= range.tMax)
         throw DataFormatError(tables.info.RNumber + ": the fit range lies outside the table");
+    range.tCondMax = range.tMax;
+    double lowestAbove = INFINITY;
+    bool within = false;
+    for (const auto& row : tables.isen) {
+        within = within || row.tc <= range.tMax;
+        if (row.tc > range.tMax)
+            lowestAbove = std::min(lowestAbove, row.tc);
+    }
+    if (!within && std::isfinite(lowestAbove))
+        range.tCondMax = lowestAbove;
     return range;
 }
 
@@ -205,7 +216,7 @@ TFitResult FitRefrigerant(const TFluidTables& tables, const TFitOptions& options
 
     std::vector<TIsenRow> isen;
     for (const auto& row : tables.isen)
-        if (InRange(row.te, range) && InRange(row.tc, range))
+        if (InRange(row.te, range) && row.tc <= range.tCondMax)
             isen.push_back(row);
     if (!isen.empty()) {
         TRecordLibrary fitted(r);
@@ -213,7 +224,7 @@ TFitResult FitRefrigerant(const TFluidTables& tables, const TFitOptions& options
         // How far the fitted refrigerating effect h1 − h3 of each row's cycle lies
         // from the tables', so that the exponent fit can keep the COP in view.
         std::vector<double> effectRatio(isen.size(), 1.0);
-        const auto cycles = ReferenceCycles(tables, range.tMin, range.tMax, options.efficiency, options.subcooling);
+        const auto cycles = ReferenceCycles(tables, range.tMin, range.tCondMax, options.efficiency, options.subcooling);
         for (size_t i = 0; i < isen.size(); ++i)
             for (const auto& c : cycles)
                 if (c.te == isen[i].te && c.tc == isen[i].tc && c.superheat == isen[i].superheat) {

@@ -24,6 +24,10 @@ struct TFitOptions {
 struct TFitRange {
     double tMin = 0;
     double tMax = 0;
+    // Highest condensing temperature of the cycles fitted and compared: tMax, or
+    // where the tables have no isentropic row condensing within the range (carbon
+    // dioxide close to its critical point), the lowest one they have.
+    double tCondMax = 0;
 };
 
 // The held-only lists fitted to the transport tables: polynomials in t.

@@ -77,7 +77,7 @@ TFluidReport CompareWithTables(const TFitResult& fit, const TFluidTables& tables
 {
     TFluidReport report;
     report.name = fit.data.RNumber;
-    report.range = {fit.data.TMin, fit.data.TMax};
+    report.range = FitRange(tables, options);
     const TFitRange& range = report.range;
     TRecordLibrary record(fit.data);
     TRefrigLib& lib = record.Lib();
@@ -103,10 +103,10 @@ TFluidReport CompareWithTables(const TFitResult& fit, const TFluidTables& tables
         dev[rqSuperheatVolume].Add(Percent(lib.SuperheatVolume(lib.DewP(s.tSat), s.t), s.v));
     }
     for (const auto& row : tables.isen)
-        if (InRange(row.te, range) && InRange(row.tc, range))
+        if (InRange(row.te, range) && row.tc <= range.tCondMax)
             dev[rqIsentropicRise].Add(Percent(lib.IsenRise(row.te, row.tc, row.te + row.superheat), row.dh));
 
-    for (const auto& c : ReferenceCycles(tables, range.tMin, range.tMax, options.efficiency, options.subcooling)) {
+    for (const auto& c : ReferenceCycles(tables, range.tMin, range.tCondMax, options.efficiency, options.subcooling)) {
         ++report.cycles;
         const TKelvora model = SolveCycle(lib, c, options);
         dev[rqCycleCOP].Add(Percent(model.COPc, c.cop));

@@ -119,14 +119,14 @@ TEST_F(SyntheticTables, FitRecoversTheRecordsBehaviour)
     WriteDefaultRecordTables();
     const TFluidTables tables = Read();
     const TFitResult fit = FitRefrigerant(tables);
-    EXPECT_EQ(fit.data.TMin, -50.0);
+    EXPECT_EQ(fit.data.TMin, -45.0);
     EXPECT_EQ(fit.data.TMax, 60.0);
     EXPECT_EQ(fit.data.dp, fit.data.bp); // a pure fluid has no glide
 
     TRecordLibrary record(fit.data);
     TRefrigLib& fitted = record.Lib();
     const double tol = 1e-6;
-    for (double t = -50; t <= 60; t += 1) {
+    for (double t = -45; t <= 60; t += 1) {
         const std::string at = " at " + Num(t);
         ExpectRelative(fitted.DewP(t), lib_.DewP(t), tol, "DewP" + at);
         ExpectRelative(fitted.BubbleP(t), lib_.BubbleP(t), tol, "BubbleP" + at);
@@ -135,7 +135,7 @@ TEST_F(SyntheticTables, FitRecoversTheRecordsBehaviour)
         ExpectRelative(fitted.SatLiqVolume(t), lib_.SatLiqVolume(t), tol, "SatLiqVolume" + at);
         ExpectRelative(fitted.SatVapVolume(t), lib_.SatVapVolume(t), tol, "SatVapVolume" + at);
     }
-    for (double ts = -50; ts <= 60; ts += 5)
+    for (double ts = -45; ts <= 60; ts += 5)
         for (double d = 5; d <= 150; d += 5) {
             const std::string at = " at " + Num(ts) + "/" + Num(d);
             ExpectRelative(fitted.SuperheatEnthalpy(ts, ts + d), lib_.SuperheatEnthalpy(ts, ts + d), tol,
@@ -149,7 +149,7 @@ TEST_F(SyntheticTables, FitRecoversTheRecordsBehaviour)
                        lib_.IsenRise(row.te, row.tc, row.te + row.superheat), tol,
                        "IsenRise at " + Num(row.te) + "/" + Num(row.tc) + "/" + Num(row.superheat));
     for (const auto& list : kTransportLists) {
-        for (double t = -50; t <= 60; t += 10)
+        for (double t = -45; t <= 60; t += 10)
             ExpectRelative(TransportValue(fit.data, list, t), TransportValue(lib_.Data(), list, t), tol,
                            std::string(list.key) + " at " + Num(t));
     }
@@ -162,7 +162,7 @@ TEST_F(SyntheticTables, SectionHoldsTheIdentityAndLeavesOutWhatTheTablesLack)
     const std::string text = SectionText(fit);
     EXPECT_EQ(text.rfind("[R22]\nInternalNumber=0\nRNumber=R22\nFormula=CHClF2\n", 0), 0u) << text;
     EXPECT_NE(text.find("\nRefState=IIR\nSourceFile=R22.csv\n"), std::string::npos);
-    EXPECT_NE(text.find("\nTMax=60\nTMin=-50\n"), std::string::npos);
+    EXPECT_NE(text.find("\nTMax=60\nTMin=-45\n"), std::string::npos);
     // No CAS number in the list; vapour conductivity only from -20 °C: too few
     // values below, but enough over the range, so it is fitted.
     EXPECT_EQ(text.find("CASNumber="), std::string::npos);
@@ -184,14 +184,15 @@ TEST_F(SyntheticTables, FitRangeFollowsTheCriticalPointAndTheCaller)
 {
     WriteDefaultRecordTables(false);
     TFluidTables tables = Read();
+    EXPECT_EQ(FitRange(tables, {}).tCondMax, 60.0);
     struct {
         double tCrit;
         double tMin, tMax;
     } const cases[] = {
-        {96.1, -50, 60}, // far from critical: the full range
-        {72.1, -50, 50}, // 20 K below critical would be 52: down to the grid
-        {66.0, -50, 50}, // not below 50 °C ...
-        {58.0, -50, 45}, // ... unless that comes within 10 K of critical
+        {96.1, -45, 60}, // far from critical: the full range
+        {86.2, -45, 55}, // 30 K below critical would be 56.2: down to the grid
+        {72.1, -45, 50}, // not below 50 °C ...
+        {60.0, -45, 45}, // ... unless that comes within 15 K of critical
     };
     for (const auto& c : cases) {
         tables.info.TCrit = c.tCrit;
@@ -205,6 +206,10 @@ TEST_F(SyntheticTables, FitRangeFollowsTheCriticalPointAndTheCaller)
     const TFitRange chosen = FitRange(tables, options);
     EXPECT_EQ(chosen.tMin, -40);
     EXPECT_EQ(chosen.tMax, 55);
+    // No isentropic row condenses within the range: the cycles go to the lowest
+    // condensing temperature there is.
+    options.tMax = 15;
+    EXPECT_EQ(FitRange(tables, options).tCondMax, 20.0);
     options.tMax = 80; // beyond the table
     EXPECT_THROW(FitRange(tables, options), DataFormatError);
 }
