@@ -151,7 +151,10 @@ std::string ReportText(const std::vector<TFluidReport>& reports)
         text += "\n";
         for (const auto& rep : reports) {
             text += "| " + rep.name + " | " + FormatNumber("%.0f", rep.range.tMin) + " … " +
-                    FormatNumber("%.0f", rep.range.tMax) + " |";
+                    FormatNumber("%.0f", rep.range.tMax);
+            if (rep.range.tCondMax != rep.range.tMax)
+                text += FormatNumber(", cycles to %.0f", rep.range.tCondMax);
+            text += " |";
             if (first == 0)
                 text += " " + std::to_string(rep.cycles) + " (" + std::to_string(rep.cyclesBeyond) + ") |";
             for (int q = first; q < last; ++q) {
