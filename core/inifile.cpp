@@ -12,7 +12,12 @@ TIniFile TIniFile::Load(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return {}; // a folder or a device that cannot be read reads as no file
+    }
     if (in.bad())
         return {};
     TIniFile ini = FromText(text);

@@ -69,6 +69,7 @@ TEST(TIniFile, MissingFileReadsAsEmpty)
 {
     const TIniFile ini = TIniFile::Load("/nonexistent/folder/file.ini");
     EXPECT_FALSE(ini.Exists());
+    EXPECT_FALSE(TIniFile::Load("/tmp").Exists()); // a folder reads as no file
     EXPECT_TRUE(ini.SectionNames().empty());
     EXPECT_EQ(ini.ReadInteger("a", "b", 5), 5);
 }
