@@ -73,7 +73,7 @@ void SetIdentity(const TFluidInfo& info, const TFitRange& range, TFitResult& fit
 
 void FitSaturation(const std::vector<TSatRow>& sat, TRefrigData& r)
 {
-    std::vector<double> t, pDew, pBubble, hLiq, vLiq, tOfH;
+    std::vector<double> t, pDew, pBubble, hLiq, vLiq;
     for (const auto& s : sat) {
         t.push_back(s.t);
         pDew.push_back(s.pDew);

@@ -29,26 +29,27 @@ struct TEnthalpyModel {
     double offset;
 
     double Cubic(double t) const { return ::Cubic(x, t / kScale); }
-    double H(double tsat, double t) const
+    // The correction Poly6 at (t − tsat, tsat), its six terms into phi.
+    double Correction(double tsat, double t, double* phi) const
     {
-        double phi[6];
         Poly6Terms((t - tsat) / kScale, tsat / kScale, phi);
         double p = 0.0;
         for (int j = 0; j < 6; ++j)
             p += x[4 + j] * phi[j];
-        return Cubic(tsat) * (1.0 + p) + offset;
+        return p;
+    }
+    double H(double tsat, double t) const
+    {
+        double phi[6];
+        return Cubic(tsat) * (1.0 + Correction(tsat, t, phi)) + offset;
     }
     // dH/dx into g[0..9].
     void Gradient(double tsat, double t, double* g) const
     {
         double phi[6];
-        Poly6Terms((t - tsat) / kScale, tsat / kScale, phi);
-        double p = 0.0;
-        for (int j = 0; j < 6; ++j)
-            p += x[4 + j] * phi[j];
-        const double tau = tsat / kScale;
+        const double p = Correction(tsat, t, phi);
         for (int k = 0; k < 4; ++k)
-            g[k] = Power(tau, k) * (1.0 + p);
+            g[k] = Power(tsat / kScale, k) * (1.0 + p);
         const double c = Cubic(tsat);
         for (int j = 0; j < 6; ++j)
             g[4 + j] = c * phi[j];

@@ -96,21 +96,6 @@ Eigen::VectorXd MinimiseLargest(const TResidualFunction& f, Eigen::VectorXd x, i
     return best;
 }
 
-Eigen::MatrixXd NumericJacobian(const std::function<Eigen::VectorXd(const Eigen::VectorXd&)>& f,
-                                const Eigen::VectorXd& x, double scale)
-{
-    const Eigen::VectorXd r0 = f(x);
-    Eigen::MatrixXd j(r0.size(), x.size());
-    for (Eigen::Index i = 0; i < x.size(); ++i) {
-        const double h = 1e-6 * std::max(std::abs(x[i]), scale);
-        Eigen::VectorXd xp = x, xm = x;
-        xp[i] += h;
-        xm[i] -= h;
-        j.col(i) = (f(xp) - f(xm)) / (2.0 * h);
-    }
-    return j;
-}
-
 double SearchMinimum(const std::function<double(double)>& f, double lo, double hi, int steps, double tol)
 {
     const double dx = (hi - lo) / steps;

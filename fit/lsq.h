@@ -25,11 +25,6 @@ Eigen::VectorXd MinimiseSquares(const TResidualFunction& f, Eigen::VectorXd x, i
 // the smallest largest residual met.
 Eigen::VectorXd MinimiseLargest(const TResidualFunction& f, Eigen::VectorXd x, int rounds = 30);
 
-// The Jacobian by central differences, steps relative to each parameter's size
-// (at least `scale`).
-Eigen::MatrixXd NumericJacobian(const std::function<Eigen::VectorXd(const Eigen::VectorXd&)>& f,
-                                const Eigen::VectorXd& x, double scale = 1e-3);
-
 // Minimum of f on [lo, hi]: f sampled at `steps` + 1 even points, then a golden
 // section search between the neighbours of the best sample, to `tol`.
 double SearchMinimum(const std::function<double(double)>& f, double lo, double hi, int steps, double tol);
