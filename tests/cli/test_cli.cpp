@@ -298,7 +298,7 @@ TEST_F(Cli, CompressorsTellsOfUnreadableFilesAndGoesOn)
     const std::string data = dir.File("data");
     std::filesystem::create_directories(data);
     WriteCompFile(data + "/a.cmp", Header(), {PolyRecord("A-1", 10, 3)});
-    const std::string bytes = FileBytes(Header(), {PolyRecord("C-1", 4), PolyRecord("C-2", 8)});
+    const std::string bytes = CompFileBytes(Header(), {PolyRecord("C-1", 4), PolyRecord("C-2", 8)});
     dir.Write("data/cut.cmp", bytes.substr(0, bytes.size() - 30));
     dir.Write("data/junk.cmp", "not a compressor file");
 

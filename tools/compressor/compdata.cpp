@@ -228,8 +228,10 @@ bool ReadRecordList(TCmpReader& reader, const std::string& versionText,
     return true;
 }
 
-void WriteCompFile(const std::string& path, const TCompHeader& header, const std::vector<TCompData>& records,
-                   std::uint8_t stringTag, std::uint8_t floatTag)
+namespace {
+
+TCmpWriter FileWriter(const TCompHeader& header, const std::vector<TCompData>& records, std::uint8_t stringTag,
+                      std::uint8_t floatTag)
 {
     TCmpWriter writer;
     writer.StringTag = stringTag;
@@ -239,5 +241,19 @@ void WriteCompFile(const std::string& path, const TCompHeader& header, const std
     for (const auto& record : records)
         record.WriteData(writer, header.VersionText);
     writer.WriteListEnd();
-    writer.SaveToFile(path);
+    return writer;
+}
+
+} // namespace
+
+std::string CompFileBytes(const TCompHeader& header, const std::vector<TCompData>& records,
+                          std::uint8_t stringTag, std::uint8_t floatTag)
+{
+    return FileWriter(header, records, stringTag, floatTag).Bytes();
+}
+
+void WriteCompFile(const std::string& path, const TCompHeader& header, const std::vector<TCompData>& records,
+                   std::uint8_t stringTag, std::uint8_t floatTag)
+{
+    FileWriter(header, records, stringTag, floatTag).SaveToFile(path);
 }

@@ -84,5 +84,7 @@ bool ReadRecordList(TCmpReader& reader, const std::string& versionText,
                     const std::function<bool(const TCompData&)>& visit);
 
 // A whole file: header, list begin, the records, list end.
+std::string CompFileBytes(const TCompHeader& header, const std::vector<TCompData>& records,
+                          std::uint8_t stringTag = vaString, std::uint8_t floatTag = vaExtended);
 void WriteCompFile(const std::string& path, const TCompHeader& header, const std::vector<TCompData>& records,
                    std::uint8_t stringTag = vaString, std::uint8_t floatTag = vaExtended);

@@ -65,18 +65,4 @@ inline TCompData TableRecord(const std::string& name)
     return d;
 }
 
-inline std::string FileBytes(const TCompHeader& header, const std::vector<TCompData>& records,
-                             std::uint8_t stringTag = vaString, std::uint8_t floatTag = vaExtended)
-{
-    TCmpWriter w;
-    w.StringTag = stringTag;
-    w.FloatTag = floatTag;
-    WriteCompHeader(w, header);
-    w.WriteListBegin();
-    for (const auto& r : records)
-        r.WriteData(w, header.VersionText);
-    w.WriteListEnd();
-    return w.Bytes();
-}
-
 } // namespace cmpfixture

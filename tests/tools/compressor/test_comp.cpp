@@ -357,7 +357,7 @@ TEST_F(Comp, TableDataGiveTheirStatusWithTheFileRanges)
 
 TEST_F(Comp, DamagedFileEndsEachOperationWithTheMessage)
 {
-    const std::string bytes = FileBytes(Header(), {PolyRecord("A", 1), PolyRecord("B", 2), PolyRecord("C", 3)});
+    const std::string bytes = CompFileBytes(Header(), {PolyRecord("A", 1), PolyRecord("B", 2), PolyRecord("C", 3)});
     const std::string path = dir.Write("data/cut.cmp", bytes.substr(0, bytes.size() - 40));
     const std::string error = "Error reading compressor file " + path;
     Use(path);

@@ -71,7 +71,7 @@ TEST_F(CompData, EachVersionHasItsHeaderAndRecordLayout)
         h.HeaderText3 = "third text";
         TCompHeader read;
         std::uint64_t headerEnd = 0;
-        const auto records = ReadAll(FileBytes(h, {FlaggedRecord(), PolyRecord("A-2", 12)}), &read, &headerEnd);
+        const auto records = ReadAll(CompFileBytes(h, {FlaggedRecord(), PolyRecord("A-2", 12)}), &read, &headerEnd);
         EXPECT_EQ(headerEnd, c.headerSize) << c.version;
         EXPECT_EQ(read.VersionText, c.version);
         EXPECT_EQ(read.HeaderText2, "second");
@@ -141,7 +141,7 @@ TEST_F(CompData, RecordsRoundTripWithTablesAndEveryStringAndFloatKind)
     table.CompDescription = "Sample, 5 m³/h";
     for (std::uint8_t stringTag : {vaString, vaLString, vaWString, vaUtf8String})
         for (std::uint8_t floatTag : {vaExtended, vaDouble}) {
-            const auto list = ReadAll(FileBytes(Header(), {table, PolyRecord("P-1", 5)}, stringTag, floatTag));
+            const auto list = ReadAll(CompFileBytes(Header(), {table, PolyRecord("P-1", 5)}, stringTag, floatTag));
             ASSERT_EQ(list.size(), 2u);
             const TCompData& d = list[0];
             EXPECT_EQ(d.CompName, "T-1");
@@ -183,7 +183,7 @@ TEST_F(CompData, DamagedFilesAreReadErrors)
     const auto damaged = [&](const std::function<void(TCompData&)>& change) {
         TCompData d = TableRecord("T-1");
         change(d);
-        return FileBytes(h, {d});
+        return CompFileBytes(h, {d});
     };
     const struct {
         const char* what;
@@ -211,20 +211,20 @@ TEST_F(CompData, DamagedFilesAreReadErrors)
              d.TeAxis.assign(200, 1.0);
              d.TcAxis.assign(200, 1.0);
          })},
-        {"a NaN polynomial coefficient", FileBytes(h, {[] {
+        {"a NaN polynomial coefficient", CompFileBytes(h, {[] {
              TCompData d = PolyRecord("P", 1);
              d.CapPoly[4] = std::nan("");
              return d;
          }()})},
-        {"no list end", FileBytes(h, {PolyRecord("P", 1)}).substr(0, FileBytes(h, {PolyRecord("P", 1)}).size() - 1)},
-        {"a header only half there", FileBytes(h, {}).substr(0, 300)},
+        {"no list end", CompFileBytes(h, {PolyRecord("P", 1)}).substr(0, CompFileBytes(h, {PolyRecord("P", 1)}).size() - 1)},
+        {"a header only half there", CompFileBytes(h, {}).substr(0, 300)},
         {"an empty file", ""},
     };
     for (const auto& c : cases)
         EXPECT_THROW(ReadAll(c.bytes), DataFormatError) << c.what;
 
     // Every truncation of a good file is an error, whatever the cut.
-    const std::string good = FileBytes(h, {TableRecord("T-1"), PolyRecord("P-1", 5)});
+    const std::string good = CompFileBytes(h, {TableRecord("T-1"), PolyRecord("P-1", 5)});
     for (std::size_t n = 0; n < good.size(); ++n)
         EXPECT_THROW(ReadAll(good.substr(0, n)), DataFormatError) << "cut at " << n;
     EXPECT_EQ(ReadAll(good).size(), 2u);
@@ -233,7 +233,7 @@ TEST_F(CompData, DamagedFilesAreReadErrors)
 // Random damage: every file either reads or is a read error; nothing else may happen.
 TEST_F(CompData, RandomlyCorruptedFilesNeverEscapeAsAnythingButReadErrors)
 {
-    const std::string good = FileBytes(Header("Zandrovel compressor file v 1.03"),
+    const std::string good = CompFileBytes(Header("Zandrovel compressor file v 1.03"),
                                        {TableRecord("T-1"), PolyRecord("P-1", 5), TableRecord("T-2")}, vaWString);
     std::mt19937 random(20240611);
     int readErrors = 0;
