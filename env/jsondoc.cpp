@@ -12,6 +12,7 @@
 
 #include "errors.h"
 #include "numtext.h"
+#include "utf8.h"
 
 #ifdef __unix__
 #include <unistd.h>
@@ -37,25 +38,6 @@ std::optional<int> ToInt(double v)
     return static_cast<int>(r);
 }
 
-void AppendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // The file's characters as UTF-8: UTF-16LE after FF FE, otherwise one character a byte.
 std::string DecodeFileText(const std::string& bytes)
 {
@@ -78,8 +60,7 @@ std::string DecodeFileText(const std::string& bytes)
             AppendUtf8(text, cp);
         }
     } else {
-        for (unsigned char b : bytes)
-            AppendUtf8(text, b);
+        text = Latin1ToUtf8(bytes);
     }
     return text;
 }
@@ -89,30 +70,7 @@ void WriteString(std::string& out, const std::string& s)
     out += '"';
     // Decode UTF-8 so that every character outside printable ASCII becomes \uXXXX.
     for (size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        char32_t cp = b;
-        size_t len = 1;
-        if (b >= 0xC0 && b < 0xE0) { cp = b & 0x1F; len = 2; }
-        else if (b >= 0xE0 && b < 0xF0) { cp = b & 0x0F; len = 3; }
-        else if (b >= 0xF0 && b < 0xF8) { cp = b & 0x07; len = 4; }
-        else if (b >= 0x80) { len = 1; cp = 0xFFFD; }
-        if (len > 1) {
-            if (i + len > s.size()) {
-                cp = 0xFFFD;
-                len = 1;
-            } else {
-                for (size_t k = 1; k < len; ++k) {
-                    const unsigned char c = static_cast<unsigned char>(s[i + k]);
-                    if ((c & 0xC0) != 0x80) {
-                        cp = 0xFFFD;
-                        len = k;
-                        break;
-                    }
-                    cp = (cp << 6) | (c & 0x3F);
-                }
-            }
-        }
-        i += len;
+        char32_t cp = NextUtf8(s, i);
         if (cp == '"' || cp == '\\') {
             out += '\\';
             out += static_cast<char>(cp);

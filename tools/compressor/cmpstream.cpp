@@ -6,68 +6,11 @@
 #include <vector>
 
 #include "errors.h"
+#include "utf8.h"
 
 namespace {
 
 constexpr char kUnknownChar = '?';
-
-// One code point from UTF-8 text at `at`, advancing `at`; a malformed sequence
-// counts as one unknown character of one byte.
-char32_t NextUtf8(std::string_view text, std::size_t& at)
-{
-    constexpr char32_t kMalformed = U'\uFFFD';
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(at);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        ++at;
-        return kMalformed;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        if (at + k >= text.size() || (byte(at + k) & 0xC0) != 0x80) {
-            ++at;
-            return kMalformed;
-        }
-        cp = (cp << 6) | (byte(at + k) & 0x3F);
-    }
-    constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000}; // shorter forms are overlong
-    at += extra + 1;
-    if (cp < kLeast[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return kMalformed;
-    return cp;
-}
-
-void AppendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 char ToLatin1(char32_t cp)
 {
@@ -88,15 +31,6 @@ std::string Utf16ToLatin1(const std::vector<std::uint16_t>& units)
 }
 
 } // namespace
-
-std::string Latin1ToUtf8(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes)
-        AppendUtf8(out, static_cast<unsigned char>(c));
-    return out;
-}
 
 std::string Utf8ToLatin1(std::string_view text)
 {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "utf8.h"
+
 // The tagged value stream of the compressor data files: every value begins with a
 // tag byte that says what follows. Little-endian throughout. Text is held in the
 // program as UTF-8; the files' 8-bit characters are those of ISO 8859-1, and text
@@ -36,9 +38,8 @@ enum TValueTag : std::uint8_t {
 std::optional<double> ExtendedToDouble(const std::array<unsigned char, 10>& bytes);
 std::array<unsigned char, 10> DoubleToExtended(double value);
 
-// 8-bit text (one character a byte, ISO 8859-1) to the program's UTF-8, and back:
+// The program's UTF-8 to 8-bit text (one character a byte, ISO 8859-1):
 // a character without an 8-bit code becomes "?".
-std::string Latin1ToUtf8(std::string_view bytes);
 std::string Utf8ToLatin1(std::string_view text);
 
 // Reads one compressor data file. Every read is checked against what is left of
