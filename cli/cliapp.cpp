@@ -15,6 +15,8 @@
 #include "numtext.h"
 #include "refriglib.h"
 #include "refrigsummary.h"
+#include "txvalvemodel.h"
+#include "valveselection.h"
 
 namespace {
 
@@ -33,6 +35,12 @@ const char* const kUsage =
     "      Saturation data of a refrigerant at TEMP degrees C.\n"
     "  list\n"
     "      The refrigerants of the library, one a line.\n"
+    "  txv FILE --te T --dp BAR --duty KW [--model NAME]\n"
+    "      The TX valve of a valve range (FILE: a file name in the common data folder, or\n"
+    "      a path) for a cooling duty in kW at an evaporating temperature T in degrees C\n"
+    "      and a pressure drop across the valve in bar, printed as model<TAB>capacity in kW.\n"
+    "      With --model, the capacity of that model instead. Exit code 1 when no valve\n"
+    "      of the range fits.\n"
     "\n"
     "Options of every command:\n"
     "  --library FILE   refrigerant library file (default: RefLib8.rdf in the common data folder)\n"
@@ -80,6 +88,7 @@ private:
     int Paste(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Props(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int List(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int Txv(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
     const TCliContext& context_;
 };
@@ -205,6 +214,74 @@ int TCli::List(const TCommandLine&, std::ostream& out, std::ostream&)
     return kOk;
 }
 
+int TCli::Txv(const TCommandLine& line, std::ostream& out, std::ostream& err)
+{
+    const auto model = line.Option("--model");
+    struct TNumberOption {
+        const char* name;
+        const char* what;
+        bool needed;
+        double value = 0;
+    };
+    TNumberOption numbers[] = {
+        {"--te", "temperature", true},
+        {"--dp", "pressure drop", true},
+        {"--duty", "duty", !model},
+    };
+    for (auto& n : numbers) {
+        const auto text = line.Option(n.name);
+        if (!text) {
+            if (!n.needed)
+                continue;
+            err << "Option '" << n.name << "' is needed for txv. Try kelvora-cli --help.\n";
+            return kRefused;
+        }
+        const auto v = ParseReal(*text);
+        if (!v) {
+            err << "'" << *text << "' is not a valid " << n.what << ".\n";
+            return kRefused;
+        }
+        n.value = *v;
+    }
+    const double te = numbers[0].value, dp = numbers[1].value, duty = numbers[2].value;
+
+    // A bare file name is a range of the common data folder, where the selector looks.
+    const std::filesystem::path named = line.positional[0];
+    const std::string folder = named.has_parent_path()
+                                   ? named.parent_path().string()
+                                   : std::filesystem::path(context_.defaultLibrary).parent_path().string();
+    const std::string fileName = named.filename().string();
+    bool refused = false;
+    TTxValveModel valves(folder + "/", [&](const std::string& message) {
+        err << message << "\n";
+        refused = true;
+    });
+    if (!valves.FileExists(fileName))
+        ThrowCannotOpen(valves.FilePath(fileName));
+
+    TValveFound found;
+    if (model) {
+        const auto models = valves.ValveModels(fileName);
+        const auto known = std::find_if(models.begin(), models.end(),
+                                        [&](const std::string& m) { return SameText(m, *model); });
+        if (known == models.end()) {
+            err << "Valve model '" << *model << "' is not in " << valves.FilePath(fileName) << ".\n";
+            return kRefused;
+        }
+        found = {*known, valves.ValveCapacity(fileName, *known, te, dp)};
+    } else {
+        found = valves.SelectValve(fileName, dp, te, duty);
+    }
+    if (refused)
+        return kRefused;
+    out << found.model << "\t" << FormatNumber("%0.3f", found.capacity) << "\n";
+    if (!(found.capacity > 0)) {
+        err << kValveOutOfRange << "\n";
+        return kWarning;
+    }
+    return kOk;
+}
+
 int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     using namespace std::placeholders;
@@ -214,6 +291,7 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         {"paste", {2, {}, std::bind(&TCli::Paste, this, _1, _2, _3)}},
         {"props", {2, {}, std::bind(&TCli::Props, this, _1, _2, _3)}},
         {"list", {0, {}, std::bind(&TCli::List, this, _1, _2, _3)}},
+        {"txv", {1, {"--te", "--dp", "--duty", "--model"}, std::bind(&TCli::Txv, this, _1, _2, _3)}},
     };
 
     for (const auto& a : args)

@@ -34,9 +34,11 @@ protected:
                                     "[R407C]\r\nRNumber=R407C\r\nInternalNumber=7\r\n"
                                     "dp=21.2,-2030.0,250.0\r\nbp=21.4,-2030.0,250.0\r\n");
 
+    std::string program = KELVORA_CLI;
+
     TRun Run(const std::vector<std::string>& args, const std::string& env = "")
     {
-        std::string cmd = env + " " + Quoted(KELVORA_CLI);
+        std::string cmd = env + " " + Quoted(program);
         for (const auto& a : args)
             cmd += " " + Quoted(a);
         const std::string out = dir.File("stdout.txt");
@@ -248,4 +250,82 @@ TEST_F(Cli, UsageAndWrongWords)
         EXPECT_EQ(r.code, 2) << c.inError;
         EXPECT_NE(r.err.find(c.inError), std::string::npos) << r.err;
     }
+}
+
+// A valve range in tons, psi and degrees F: 5.5 bar is 79.8 psi (column 80), 5 degC
+// is 41 degF (row te1), and 35.16 kW is 10 tons.
+const char* const kTonsRange = "[Header]\r\nPUnits=Psi\r\nTUnits=DegF\r\nQUnits=Tons\r\n"
+                               "dPRange=40,80,120\r\nteRange=20,40\r\n"
+                               "[Small]\r\nte0=1,2,3\r\nte1=4,9.1,11\r\n"
+                               "[Large]\r\nte0=5,6,7\r\nte1=8,12,14\r\n";
+
+TEST_F(Cli, TxvSelectsTheValveOrGivesTheCapacityOfAModel)
+{
+    const std::string range = dir.Write("range.txv", kTonsRange);
+    struct Case {
+        std::vector<std::string> options;
+        int code;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {{"--duty", "35.16"}, 0, "Large\t42.192\n", ""},
+        {{"--duty", "33"}, 0, "Small\t31.996\n", ""}, // 9.39 tons: 9.1 tons is 97 %
+        {{"--duty", "60"}, 1, "None\t0.000\n", "TXV is out of range...\n"},
+        {{"--model", "small"}, 0, "Small\t31.996\n", ""},
+        {{"--model", "Large", "--duty", "1"}, 0, "Large\t42.192\n", ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"txv", range, "--te", "5", "--dp", "5.5"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const auto r = Run(args, "LC_ALL=de_DE.UTF-8");
+        EXPECT_EQ(r.code, c.code) << c.options[1];
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
+TEST_F(Cli, TxvRefusesBadRangesAndOptions)
+{
+    const std::string range = dir.Write("range.txv", kTonsRange);
+    const std::string kelvin = dir.Write("kelvin.txv", "[Header]\r\nTUnits=K\r\ndPRange=8\r\nteRange=0\r\n[A]\r\nte0=5\r\n");
+    const std::string shortRow = dir.Write("short.txv", "[Header]\r\ndPRange=2,4,6\r\nteRange=0\r\n[A]\r\nte0=1,2\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"txv", kelvin, "--te", "0", "--dp", "8", "--duty", "5"},
+         "Expansion valve file error: Temperature units \"K\" not allowed...\n"},
+        {{"txv", kelvin, "--te", "0", "--dp", "8", "--model", "A"},
+         "Expansion valve file error: Temperature units \"K\" not allowed...\n"},
+        {{"txv", shortRow, "--te", "0", "--dp", "6", "--duty", "5"}, "List index out of bounds (2)\n"},
+        {{"txv", dir.File("none.txv"), "--te", "0", "--dp", "8", "--duty", "5"},
+         "Cannot open file \"" + dir.File("none.txv") + "\".\n"},
+        {{"txv", range, "--te", "0", "--dp", "8", "--model", "Medium"},
+         "Valve model 'Medium' is not in " + range + ".\n"},
+        {{"txv", range, "--dp", "8", "--duty", "5"}, "Option '--te' is needed for txv. Try kelvora-cli --help.\n"},
+        {{"txv", range, "--te", "0", "--dp", "8"}, "Option '--duty' is needed for txv. Try kelvora-cli --help.\n"},
+        {{"txv", range, "--te", "0", "--dp", "8,5", "--duty", "5"}, "'8,5' is not a valid pressure drop.\n"},
+        {{"txv", range, "--te", "0", "--dp", "8", "--duty", "lots"}, "'lots' is not a valid duty.\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.code, 2) << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(Cli, TxvFindsABareFileNameInTheCommonDataFolder)
+{
+    // An installed tree: the program below the maker's folder, the ranges in its "Common Files".
+    std::filesystem::create_directories(dir.File("Zandrovel/Kelvora"));
+    std::filesystem::create_directories(dir.File("Zandrovel/Common Files"));
+    program = dir.File("Zandrovel/Kelvora/kelvora-cli");
+    std::filesystem::copy_file(KELVORA_CLI, program);
+    dir.Write("Zandrovel/Common Files/Site range.txv", kTonsRange);
+    const auto r = Run({"txv", "Site range.txv", "--te", "5", "--dp", "5.5", "--duty", "35.16"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "Large\t42.192\n");
 }
