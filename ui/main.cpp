@@ -36,7 +36,8 @@ int main(int argc, char** argv)
         StartPlatform();
         FixNumberText();
         OpenSharedRefrigLib(CommonDataFolder() + "RefLib8.rdf");
-        SharedRefrigLib().SelectByName("R22");
+        // A damaged R22 record leaves the built-in one selected; the program carries on.
+        RunCommand([] { SharedRefrigLib().SelectByName("R22"); });
         uGlobal().Start(RunningGlobalInputs());
     } catch (const std::exception& e) {
         ShowMessage(e.what());
