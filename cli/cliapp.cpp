@@ -8,8 +8,10 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "cliptext.h"
+#include "comp.h"
 #include "cycle.h"
 #include "errors.h"
 #include "numtext.h"
@@ -41,6 +43,12 @@ const char* const kUsage =
     "      and a pressure drop across the valve in bar, printed as model<TAB>capacity in kW.\n"
     "      With --model, the capacity of that model instead. Exit code 1 when no valve\n"
     "      of the range fits.\n"
+    "  compressors FOLDER --refrigerant NAME --te T --tc T [--capacity Q]\n"
+    "      The compressors of the data files (*.cmp) in FOLDER and its subfolders for a\n"
+    "      refrigerant: file, model, capacity, power and heat rejection in kW at the\n"
+    "      evaporating and condensing temperatures te and tc (degrees C), and the status,\n"
+    "      one compressor a line; with --capacity also the smallest compressor of each\n"
+    "      file that covers Q kW.\n"
     "\n"
     "Options of every command:\n"
     "  --library FILE   refrigerant library file (default: RefLib8.rdf in the common data folder)\n"
@@ -89,6 +97,7 @@ private:
     int Props(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int List(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Txv(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int Compressors(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
     const TCliContext& context_;
 };
@@ -282,6 +291,80 @@ int TCli::Txv(const TCommandLine& line, std::ostream& out, std::ostream& err)
     return kOk;
 }
 
+// The compressor selector's view of a data folder: every compressor of the files
+// for a refrigerant at one te and tc, and the pick by capacity of each file.
+int TCli::Compressors(const TCommandLine& line, std::ostream& out, std::ostream& err)
+{
+    const auto refrigerant = line.Option("--refrigerant");
+    const auto teText = line.Option("--te");
+    const auto tcText = line.Option("--tc");
+    if (!refrigerant || !teText || !tcText) {
+        err << "Command compressors needs --refrigerant, --te and --tc. Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+    const auto te = ParseReal(*teText);
+    const auto tc = ParseReal(*tcText);
+    for (const auto& [value, text] : {std::pair{te, *teText}, std::pair{tc, *tcText}})
+        if (!value) {
+            err << "'" << text << "' is not a valid temperature.\n";
+            return kRefused;
+        }
+    std::optional<double> wanted;
+    if (const auto q = line.Option("--capacity")) {
+        wanted = ParseReal(*q);
+        if (!wanted) {
+            err << "'" << *q << "' is not a valid capacity.\n";
+            return kRefused;
+        }
+    }
+    TRefrigLib& lib = SharedRefrigLib();
+    if (lib.NumberOf(*refrigerant) == -1) {
+        err << "Refrigerant " << *refrigerant << " is not in the library " << lib.LibraryFile() << ".\n";
+        return kRefused;
+    }
+    const std::string& folder = line.positional[0];
+    if (!std::filesystem::is_directory(folder)) {
+        err << "Cannot open folder \"" << folder << "\".\n";
+        return kRefused;
+    }
+    lib.SelectByName(*refrigerant);
+
+    // Each unreadable file is told once, however many steps meet it.
+    std::set<std::string> messages;
+    TComp comp(lib);
+    comp.SetMessageHook([&](const std::string& text) {
+        if (messages.insert(text).second)
+            err << text << "\n";
+    });
+    comp.SetDataFolder(folder);
+    if (comp.FolderList().empty()) {
+        err << "No compressor data files found!\n";
+        return kWarning;
+    }
+    const auto kW = [](double v) { return FormatNumber("%0.3f", v); };
+    for (const auto& path : comp.CompressorFiles(*refrigerant, "", -99, -99)) {
+        // Files below the folder are named by their path from it.
+        const std::string file = path.substr(comp.DataFolder().size());
+        comp.SetFileName(path);
+        const auto names = comp.CompressorNames();
+        for (size_t k = 0; k < names.size(); ++k) {
+            if (!comp.SelectCompressor(path, static_cast<int>(k)))
+                break;
+            const double capacity = comp.Capacity(*te, *tc);
+            const double power = comp.Power(*te, *tc);
+            const double heatRejection = comp.HeatRejection(*te, *tc);
+            out << file << "\t" << comp.CompName() << "\t" << kW(capacity) << "\t" << kW(power) << "\t"
+                << kW(heatRejection) << "\t" << comp.StatusText() << "\n";
+        }
+        if (wanted) {
+            const TCapacityList list = comp.ListCapacities(2, -1, *te, *tc);
+            const int pick = SelectByCapacity(list.Capacities, *wanted);
+            out << "selected\t" << file << "\t" << (pick < 0 ? std::string("None") : list.Names[pick]) << "\n";
+        }
+    }
+    return messages.empty() ? kOk : kWarning;
+}
+
 int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     using namespace std::placeholders;
@@ -292,6 +375,8 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         {"props", {2, {}, std::bind(&TCli::Props, this, _1, _2, _3)}},
         {"list", {0, {}, std::bind(&TCli::List, this, _1, _2, _3)}},
         {"txv", {1, {"--te", "--dp", "--duty", "--model"}, std::bind(&TCli::Txv, this, _1, _2, _3)}},
+        {"compressors",
+         {1, {"--refrigerant", "--te", "--tc", "--capacity"}, std::bind(&TCli::Compressors, this, _1, _2, _3)}},
     };
 
     for (const auto& a : args)

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sys/wait.h>
 
 #include "cliptext.h"
+#include "cmpfixture.h"
 #include "cycle.h"
 #include "jsondoc.h"
 #include "tempfolder.h"
@@ -328,4 +330,103 @@ TEST_F(Cli, TxvFindsABareFileNameInTheCommonDataFolder)
     const auto r = Run({"txv", "Site range.txv", "--te", "5", "--dp", "5.5", "--duty", "35.16"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "Large\t42.192\n");
+}
+
+TEST_F(Cli, CompressorsListsEachFileForTheRefrigerantAndItsPickByCapacity)
+{
+    using namespace cmpfixture;
+    const std::string data = dir.File("data");
+    std::filesystem::create_directories(data + "/sub");
+    WriteCompFile(data + "/a.cmp", Header(), {PolyRecord("A-1", 10, 3), PolyRecord("A-2", 20, 5)});
+    WriteCompFile(data + "/other.cmp", Header("Zandrovel compressor file v 1.02", 7), {PolyRecord("Z", 1)});
+    WriteCompFile(data + "/sub/b.cmp", Header("Zandrovel compressor file v 1.00"), {TableRecord("B-1")});
+
+    const std::vector<std::string> args = {"compressors", data, "--refrigerant", "R22", "--te", "5",
+                                           "--tc", "40", "--library", library};
+    auto r = Run(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string listing = "a.cmp\tA-1\t10.000\t3.000\t12.700\t\n"
+                                "a.cmp\tA-2\t20.000\t5.000\t24.500\t\n"
+                                "sub/b.cmp\tB-1\t16.000\t2.400\t18.160\t\n";
+    EXPECT_EQ(r.out, listing);
+    EXPECT_EQ(Run(args, "LC_ALL=de_DE.UTF-8").out, listing);
+
+    auto withCapacity = args;
+    withCapacity.insert(withCapacity.end(), {"--capacity", "12"});
+    r = Run(withCapacity);
+    EXPECT_EQ(r.out, "a.cmp\tA-1\t10.000\t3.000\t12.700\t\n"
+                     "a.cmp\tA-2\t20.000\t5.000\t24.500\t\n"
+                     "selected\ta.cmp\tA-2\n"
+                     "sub/b.cmp\tB-1\t16.000\t2.400\t18.160\t\n"
+                     "selected\tsub/b.cmp\tB-1\n");
+    withCapacity.back() = "30";
+    r = Run(withCapacity);
+    EXPECT_NE(r.out.find("selected\ta.cmp\tNone\n"), std::string::npos);
+    EXPECT_NE(r.out.find("selected\tsub/b.cmp\tNone\n"), std::string::npos);
+
+    // Table data off their grid say so; the other refrigerant's file has its own listing.
+    r = Run({"compressors", data, "--refrigerant", "R22", "--te", "-8", "--tc", "40", "--library", library});
+    EXPECT_NE(r.out.find("\tRange warning... [Suction -20 to 10°C Discharge 30 to 50°C]\n"), std::string::npos);
+    r = Run({"compressors", data, "--refrigerant", "r407c", "--te", "5", "--tc", "40", "--library", library});
+    EXPECT_EQ(r.out, "other.cmp\tZ\t1.000\t3.000\t3.700\t\n");
+}
+
+TEST_F(Cli, CompressorsTellsOfUnreadableFilesAndGoesOn)
+{
+    using namespace cmpfixture;
+    const std::string data = dir.File("data");
+    std::filesystem::create_directories(data);
+    WriteCompFile(data + "/a.cmp", Header(), {PolyRecord("A-1", 10, 3)});
+    const std::string bytes = CompFileBytes(Header(), {PolyRecord("C-1", 4), PolyRecord("C-2", 8)});
+    dir.Write("data/cut.cmp", bytes.substr(0, bytes.size() - 30));
+    dir.Write("data/junk.cmp", "not a compressor file");
+
+    const auto r = Run({"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40", "--capacity", "6",
+                        "--library", library});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("a.cmp\tA-1\t10.000\t3.000\t12.700\t\n"), std::string::npos);
+    EXPECT_NE(r.out.find("cut.cmp\tC-1\t4.000\t3.000\t6.700\t\n"), std::string::npos);
+    EXPECT_NE(r.out.find("selected\tcut.cmp\tNone\n"), std::string::npos); // C-2 is beyond the damage
+    EXPECT_EQ(r.out.find("C-2"), std::string::npos);
+    EXPECT_EQ(r.out.find("junk"), std::string::npos);
+    // Once per file, however many steps met it.
+    const std::string junk = "Error reading compressor file " + data + "/junk.cmp\n";
+    const std::string cut = "Error reading compressor file " + data + "/cut.cmp\n";
+    EXPECT_EQ(r.err.size(), junk.size() + cut.size()) << r.err;
+    EXPECT_NE(r.err.find(junk), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(cut), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, CompressorsRefusesWhatItCannotRun)
+{
+    const std::string data = dir.File("data");
+    std::filesystem::create_directories(data);
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"compressors", data, "--refrigerant", "R22", "--te", "5"}, 2,
+         "Command compressors needs --refrigerant, --te and --tc. Try kelvora-cli --help.\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "warm", "--tc", "40"}, 2,
+         "'warm' is not a valid temperature.\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40", "--capacity", "big"}, 2,
+         "'big' is not a valid capacity.\n"},
+        {{"compressors", data, "--refrigerant", "R999", "--te", "5", "--tc", "40"}, 2,
+         "Refrigerant R999 is not in the library " + library + ".\n"},
+        {{"compressors", dir.File("none"), "--refrigerant", "R22", "--te", "5", "--tc", "40"}, 2,
+         "Cannot open folder \"" + dir.File("none") + "\".\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40"}, 1,
+         "No compressor data files found!\n"},
+    };
+    for (const auto& c : cases) {
+        auto args = c.args;
+        args.insert(args.end(), {"--library", library});
+        const auto r = Run(args);
+        EXPECT_EQ(r.code, c.code) << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
 }
