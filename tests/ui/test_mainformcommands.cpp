@@ -1,0 +1,357 @@
+// The main window's commands: project files, clipboard, diagnosis, help, companions
+// and the windows that other modules bring.
+#include "uitest.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "aboutbox.h"
+#include "clicklabel.h"
+#include "cliptext.h"
+#include "companions.h"
+#include "platform.h"
+
+namespace {
+
+// Runs `step` on the modal dialog that the next command opens.
+template <class Dialog, class Step>
+void OnNextModal(Step step)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            step(dialog);
+        }
+    });
+    timer->start();
+}
+
+QString ClipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+std::string CycleText(TKelvora& cycle)
+{
+    return JoinTextLines(cycle.GetClipText());
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, SaveAsThenLoadRoundTripsTheProject)
+{
+    Open();
+    TypeAndLeave(Field("shEdit"), "10");
+    QString title, filter, suffix, folder;
+    OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        filter = dialog->nameFilters().join(";;");
+        suffix = dialog->defaultSuffix();
+        folder = dialog->directory().absolutePath();
+        // The user types a name without extension into the dialog's name field.
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText("plant");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    form->SaveAs1->trigger();
+    EXPECT_EQ(title, "Save Kelvora File");
+    EXPECT_EQ(filter, "Kelvora data file (*.rdf *.RDF)");
+    EXPECT_EQ(suffix, "rdf");
+    EXPECT_EQ(folder.toStdString(), std::filesystem::canonical(dir.File("Projects")).string());
+
+    const std::string plant = dir.File("Projects/plant.rdf");
+    EXPECT_EQ(form->ProjectFile(), plant);
+    EXPECT_EQ(form->FileStatusText().toStdString(), plant);
+    ASSERT_TRUE(std::filesystem::exists(plant));
+    EXPECT_EQ(form->StatusText(), "Not solved...") << "Save As does not solve";
+
+    form->Reset1->trigger();
+    EXPECT_EQ(Field("shEdit")->text(), "7.5");
+    EXPECT_EQ(form->StatusText(), "Not solved...");
+    form->Load1->trigger();
+    EXPECT_EQ(Field("shEdit")->text(), "10.0");
+    EXPECT_EQ(Field("tsEdit")->text(), "15.0");
+    EXPECT_EQ(form->StatusText(), "Solved...");
+
+    // Save writes the solved cycle to the same file.
+    TypeAndLeave(Field("scEdit"), "6");
+    form->Save1->trigger();
+    TKelvora saved(lib);
+    saved.LoadFromFile(plant);
+    EXPECT_DOUBLE_EQ(saved.sc, 6);
+    EXPECT_DOUBLE_EQ(saved.tl, 39);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, SaveAsCancelledChangesNothing)
+{
+    Open();
+    OnNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    form->SaveAs1->trigger();
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
+    EXPECT_EQ(form->FileStatusText().toStdString(), dir.File("Projects/Default.rdf"));
+}
+
+TEST_F(MainWindowTest, SaveOfACycleThatDoesNotSolveWritesTheFileAndWarns)
+{
+    Open();
+    TypeAndLeave(Field("IeEdit"), "1");
+    QTest::keyClick(Field("HPEdit"), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(form->StatusText(), "Warning: Not able to calculate result with this data...");
+    EXPECT_FALSE(form->Solved());
+    TKelvora saved(lib);
+    saved.LoadFromFile(dir.File("Projects/Default.rdf"));
+    EXPECT_DOUBLE_EQ(saved.Ie, 1);
+}
+
+TEST_F(MainWindowTest, FileErrorsShowInAMessageBox)
+{
+    Open();
+    std::filesystem::remove_all(dir.File("Projects"));
+    std::filesystem::remove_all(dir.File("Report"));
+    form->Save1->trigger();
+    form->Diagnosis1->trigger();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(desktop.urls.empty());
+}
+
+TEST_F(MainWindowTest, CopyThenPasteRestoresTheFields)
+{
+    Open();
+    TypeAndLeave(Field("shEdit"), "10");
+    form->Solve1->trigger();
+    form->Copytoclipboard1->trigger();
+    const std::string copied = CycleText(form->Cycle());
+    EXPECT_EQ(ClipboardText().toStdString(), copied);
+    EXPECT_EQ(ClipboardText().left(17), "Kelvora 1.2.0.0\r\n");
+    EXPECT_EQ(form->StatusText(), "Solved...");
+
+    form->Reset1->trigger();
+    ASSERT_EQ(Field("shEdit")->text(), "7.5");
+    form->PastefromClipboard1->trigger();
+    EXPECT_EQ(Field("shEdit")->text(), "10.0");
+    EXPECT_EQ(Field("tsEdit")->text(), "15.0");
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/temp.rdf"));
+    EXPECT_EQ(form->FileStatusText().toStdString(), dir.File("Projects/temp.rdf"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Projects/temp.rdf")));
+    EXPECT_EQ(form->StatusText(), "Not solved...") << "paste leaves the flag as Reset left it";
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, PasteAfterASolveKeepsDiagnosisAvailable)
+{
+    Open();
+    form->Copytoclipboard1->trigger();
+    form->PastefromClipboard1->trigger();
+    EXPECT_TRUE(form->Solved());
+    form->Diagnosis1->trigger();
+    EXPECT_EQ(desktop.urls.size(), 1u);
+}
+
+TEST_F(MainWindowTest, PasteRefusesTextsThatAreNoCycle)
+{
+    Open();
+    std::vector<std::string> lines = form->Cycle().GetClipText();
+    std::vector<std::string> lowerCase = lines;
+    lowerCase[0] = "kelvora 1.2.0.0";
+    std::vector<std::string> badRefrigerant = lines;
+    badRefrigerant[1] = "ref=R22";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "No text in the Clipboard!"},
+        {JoinTextLines(lowerCase), "Clipboard has incorrect data signature!"},
+        {"just some words", "Clipboard has incorrect data signature!"},
+        {JoinTextLines(badRefrigerant), "Invalid refrigerant!"},
+    };
+    for (const auto& [text, message] : cases) {
+        messages.clear();
+        form->Reset1->trigger();
+        Field("shEdit")->SetValue(11);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        form->PastefromClipboard1->trigger();
+        ASSERT_EQ(messages.size(), 1u) << text;
+        EXPECT_EQ(messages[0], message);
+        EXPECT_EQ(Field("shEdit")->text(), "11.0") << "the fields stay";
+        EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
+    }
+}
+
+TEST_F(MainWindowTest, ClipboardKeysInAFieldActOnTheWholeCycle)
+{
+    Open();
+    Enter(Field("HPEdit"));
+    QTest::keyClick(Field("HPEdit"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardText().toStdString(), CycleText(form->Cycle()));
+
+    form->Reset1->trigger();
+    Enter(Field("shEdit"));
+    QTest::keyClicks(Field("shEdit"), "3");
+    QTest::keyClick(Field("shEdit"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Field("shEdit")->text(), "7.5") << "the pasted cycle, not the text in the field";
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/temp.rdf"));
+}
+
+TEST_F(MainWindowTest, CopyBeforeASolveWarnsAndCopiesTheModel)
+{
+    Open();
+    TypeAndLeave(Field("shEdit"), "10");
+    QGuiApplication::clipboard()->clear();
+    form->Copytoclipboard1->trigger();
+    EXPECT_EQ(form->StatusText(), "Warning: Solve before Copy to Clipboard!");
+    EXPECT_EQ(ClipboardText().toStdString(), CycleText(form->Cycle()));
+    EXPECT_TRUE(ClipboardText().contains("\r\nsh=7.500\r\n")) << "the model, not the edited field";
+}
+
+TEST_F(MainWindowTest, DiagnosisNeedsASolveThenOpensThePage)
+{
+    Open();
+    TypeAndLeave(Field("shEdit"), "10");
+    form->Diagnosis1->trigger();
+    EXPECT_EQ(form->StatusText(), "Warning: Solve before Diagnostics!");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Report/diagnosis.htm")));
+    EXPECT_TRUE(desktop.urls.empty());
+
+    QTest::keyClick(Field("shEdit"), Qt::Key_F9);
+    form->Diagnosis1->trigger();
+    const std::string page = dir.File("Report/diagnosis.htm");
+    ASSERT_TRUE(std::filesystem::exists(page));
+    EXPECT_NE(TTempFolder::Read(page).find("Kelvora 1.2.0.0"), std::string::npos) << "the caption as byline";
+    ASSERT_EQ(desktop.urls.size(), 1u);
+    EXPECT_EQ(desktop.urls[0], QUrl::fromLocalFile(QString::fromStdString(page)));
+}
+
+TEST_F(MainWindowTest, HelpAndWebSiteOpenInTheBrowser)
+{
+    Open();
+    QTest::keyClick(Field("HPEdit"), Qt::Key_F1);
+    form->Website1->trigger();
+    ASSERT_EQ(desktop.urls.size(), 2u);
+    EXPECT_EQ(desktop.urls[0], QUrl::fromLocalFile(QString::fromStdString(dir.File("Help/index.htm"))));
+    EXPECT_EQ(desktop.urls[1], QUrl(QString::fromStdString("http://" + WebAddress())));
+}
+
+TEST_F(MainWindowTest, DesktopThatCannotOpenIsReported)
+{
+    class TRefusingDesktop : public TDesktop {
+        bool OpenUrl(const QUrl&) override { return false; }
+    } refusing;
+    Open();
+    SetDesktop(&refusing);
+    form->Index1->trigger();
+    SetDesktop(&desktop);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(dir.File("Help/index.htm")), std::string::npos);
+}
+
+TEST_F(MainWindowTest, MollierChartStartsWithTheModelsValues)
+{
+    Open();
+    const std::string path = CompanionPath(MakerFolder(), cpMollierChart);
+    ASSERT_EQ(path.rfind(ScratchRoot(), 0), 0u) << path;
+
+    form->MollierChart1->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], path + "\rnot found...");
+
+    // A stand-in companion that writes down its arguments.
+    const std::string received = ScratchRoot() + "/mollier-arguments.txt";
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    {
+        std::ofstream script(path);
+        script << "#!/bin/sh\necho \"$@\" > \"" << received << ".part\" && mv \"" << received << ".part\" \""
+               << received << "\"\n";
+    }
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    TypeAndLeave(Field("shEdit"), "10"); // the model's sh, not the field's, goes out
+    form->MollierChart1->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(received); }, 10000));
+    // R134a sorts before R22 in the library's name list.
+    EXPECT_EQ(TTempFolder::Read(received), MollierArgumentText(form->Cycle()) + "\n");
+    EXPECT_EQ(MollierArgumentText(form->Cycle()), "1 0.720 5.000 45.000 7.50 5.00");
+    std::filesystem::remove(path);
+}
+
+TEST_F(MainWindowTest, OtherCompanionsStartWithoutArguments)
+{
+    Open();
+    const std::pair<QAction*, TCompanion> tools[] = {
+        {form->LineSize1, cpLineSize},
+        {form->CapillaryTube1, cpCapillaryTube},
+        {form->EvaporatorCoil1, cpEvaporatorCoil},
+        {form->CondenserCoilDesigner1, cpCondenserCoil},
+        {form->RefrigerationCycleSimulation1, cpCycleSimulation},
+    };
+    for (const auto& [action, companion] : tools) {
+        messages.clear();
+        action->trigger();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], CompanionPath(MakerFolder(), companion) + "\rnot found...");
+    }
+}
+
+TEST_F(MainWindowTest, WindowsOfOtherModulesAreShownThroughTheirHooks)
+{
+    Open();
+    int shown[mwCompressorSelector + 1] = {};
+    const std::pair<TMainWindowCommand, QAction*> items[] = {
+        {mwSimpleMeasurement, form->SimpleMeasurement1}, {mwFaultChart, form->Faultfindingchart1},
+        {mwReport, form->Report1}, {mwTxValveSelector, form->txValve1},
+        {mwCompressorSelector, form->CompressorSelector1},
+    };
+    for (const auto& [command, action] : items) {
+        form->SetCommandWindow(command, [&shown, command = command] { ++shown[command]; });
+        EXPECT_TRUE(action->isEnabled());
+        action->trigger();
+        EXPECT_EQ(shown[command], 1);
+        form->SetCommandWindow(command, {});
+        EXPECT_FALSE(action->isEnabled());
+    }
+
+    // The refrigerant picker changes the library's selection; the label follows.
+    QTest::mouseClick(form->RefLabel, Qt::LeftButton);
+    EXPECT_EQ(form->StatusText(), "Solved...") << "no picker yet: the click does nothing";
+    form->SetCommandWindow(mwRefrigPicker, [&] { lib.SelectByName("R134a"); });
+    QTest::mouseClick(form->RefLabel, Qt::LeftButton);
+    EXPECT_EQ(form->RefLabel->text(), "R134a");
+    EXPECT_EQ(form->StatusText(), "Not solved...");
+    EXPECT_EQ(form->Cycle().rnum, "R22") << "the model takes it at the next read";
+    form->ReadCycle();
+    EXPECT_EQ(form->Cycle().rnum, "R134a");
+}
+
+TEST_F(MainWindowTest, AboutShowsTheFilledBoxUntilAClick)
+{
+    TAboutBox about;
+    form = std::make_unique<TMainForm>(lib, vars, settings);
+    form->SetAboutBox(&about);
+    Open();
+    bool wasShown = false;
+    OnNextModal<TAboutBox>([&](TAboutBox* box) {
+        wasShown = box->isVisible() && box->windowTitle() == "About";
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+    });
+    form->About1->trigger();
+    EXPECT_TRUE(wasShown);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.Version->text(), "Version: 1.2.0.0");
+}
+
+TEST_F(MainWindowTest, ExitStoresThePositionInTheSettings)
+{
+    Open();
+    form->move(120, 90);
+    form->Exit1->trigger();
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_TRUE(settings.contains("MainForm"));
+    EXPECT_EQ(settings["MainForm"]["Left"], 120);
+    EXPECT_EQ(settings["MainForm"]["Top"], 90);
+    EXPECT_EQ(settings["MainForm"]["Width"], form->frameGeometry().width());
+}

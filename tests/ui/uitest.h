@@ -1,0 +1,126 @@
+#pragma once
+
+// The main window on a scratch working tree: Projects (with the shipped start-up
+// project), Report, Images and Help folders in a temporary folder, a library file
+// whose R22 is the built-in record, and recorders in place of the message box and
+// the desktop.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QTest>
+#include <QUrl>
+
+#include "beep.h"
+#include "desktop.h"
+#include "fmtedit.h"
+#include "jsondoc.h"
+#include "mainform.h"
+#include "messages.h"
+#include "refriglib.h"
+#include "tempfolder.h"
+#include "uglobal.h"
+
+// The scratch tree of this test run (main_ui.cpp); MakerFolder() lies inside it.
+std::string ScratchRoot();
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+class TRecordingDesktop : public TDesktop {
+public:
+    bool OpenUrl(const QUrl& url) override
+    {
+        urls.push_back(url);
+        return true;
+    }
+    std::vector<QUrl> urls;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // A second refrigerant for the picker's hook to choose; R22 stays the built-in record.
+    static constexpr const char* kLibrary = "[R22]\r\nRNumber=R22\r\n[R134a]\r\nRNumber=R134a\r\n";
+
+    void SetUp() override
+    {
+        for (const char* folder : {"Projects", "Report", "Images", "Help"})
+            std::filesystem::create_directories(dir.File(folder));
+        std::filesystem::copy_file(std::string(KELVORA_SOURCE_DIR) + "/assets/Projects/Default.rdf",
+                                   dir.File("Projects/Default.rdf"));
+        vars.app_path = dir.File("");
+        vars.help_path = dir.File("Help");
+        vars.images_path = dir.File("Images");
+        vars.projects_path = dir.File("Projects");
+        vars.report_path = dir.File("Report");
+        vars.app_name = "Kelvora";
+        vars.ver_num = "1.2.0.0";
+        vars.app_title = "Kelvora 1.2.0.0";
+        previousMessage_ = SetMessageHook([this](const std::string& text) { messages.push_back(text); });
+        previousBeep_ = SetBeepHook([] {});
+        previousDesktop_ = SetDesktop(&desktop);
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        SetDesktop(previousDesktop_);
+        SetBeepHook(previousBeep_);
+        SetMessageHook(previousMessage_);
+    }
+
+    // The window as the program creates it (unless the test made its own), shown
+    // and activated, which loads the start-up project.
+    TMainForm& Open()
+    {
+        if (!form)
+            form = std::make_unique<TMainForm>(lib, vars, settings);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->ProjectFile().empty(); }));
+        return *form;
+    }
+
+    // Enters the field by Tab, as a user would: the whole text is selected.
+    static void Enter(TFmtEdit* field)
+    {
+        // After a modal dialog the offscreen platform does not hand the activation back.
+        if (!field->window()->isActiveWindow())
+            QApplication::setActiveWindow(field->window());
+        if (field->hasFocus())
+            field->clearFocus();
+        field->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+    }
+
+    // Types into the field and leaves it by Tab.
+    static void TypeAndLeave(TFmtEdit* field, const char* text)
+    {
+        Enter(field);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+
+    TFmtEdit* Field(const char* name) const { return form->findChild<TFmtEdit*>(name); }
+
+    TTempFolder dir;
+    TRefrigLib lib{dir.Write("RefLib8.rdf", kLibrary)};
+    TAppVariables vars;
+    TJsonDoc settings = JsonNew();
+    std::unique_ptr<TMainForm> form;
+    std::vector<std::string> messages;
+    TRecordingDesktop desktop;
+
+private:
+    TMessageHook previousMessage_;
+    TBeepHook previousBeep_;
+    TDesktop* previousDesktop_ = nullptr;
+};

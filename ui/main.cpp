@@ -1,0 +1,64 @@
+// kelvora: the technician's window on the refrigeration cycle. It takes no
+// command-line arguments; its folders follow the working directory it starts in.
+#include <clocale>
+#include <exception>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "aboutbox.h"
+#include "mainform.h"
+#include "messages.h"
+#include "platform.h"
+#include "refriglib.h"
+#include "uglobal.h"
+
+namespace {
+
+// "." as the decimal separator and "," as the thousands separator whatever the
+// user's locale; Qt has just set the C library's locale from the environment.
+void FixNumberText()
+{
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The application's title, which message boxes carry.
+    QCoreApplication::setApplicationName("Kelvora");
+
+    // Start: platform folders, number text, the shared refrigerant library, settings.
+    try {
+        StartPlatform();
+        FixNumberText();
+        OpenSharedRefrigLib(CommonDataFolder() + "RefLib8.rdf");
+        // A damaged R22 record leaves the built-in one selected; the program carries on.
+        RunCommand([] { SharedRefrigLib().SelectByName("R22"); });
+        uGlobal().Start(RunningGlobalInputs());
+    } catch (const std::exception& e) {
+        ShowMessage(e.what());
+        return 1;
+    }
+    // The compressor model and its scan of the compressor data folder come here.
+
+    // The windows, in their order; all but the main window stay hidden until a
+    // command shows them modally.
+    TMainForm mainForm(SharedRefrigLib(), uGlobal().Vars(), uGlobal().Settings());
+    // The refrigerant picker comes here: mainForm.SetCommandWindow(mwRefrigPicker, ...).
+    TAboutBox aboutBox(&mainForm);
+    mainForm.SetAboutBox(&aboutBox);
+    // The compressor selector and the TX valve selector come here (mwCompressorSelector,
+    // mwTxValveSelector), then the measurement dialog (mwSimpleMeasurement) and the
+    // fault-finding chart (mwFaultChart).
+
+    mainForm.show();
+    const int result = app.exec();
+
+    // Stop: the main window has stored its position; the settings are saved.
+    uGlobal().Save();
+    return result;
+}

@@ -1,0 +1,206 @@
+// The main window's menu commands.
+#include "mainform.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+
+#include "aboutbox.h"
+#include "clicklabel.h"
+#include "cliptext.h"
+#include "companion.h"
+#include "companions.h"
+#include "desktop.h"
+#include "messages.h"
+#include "pathjoin.h"
+#include "platform.h"
+
+namespace {
+
+QString Text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QUrl LocalFile(const std::string& path)
+{
+    return QUrl::fromLocalFile(Text(path));
+}
+
+} // namespace
+
+void TMainForm::Load1Click()
+{
+    cycle_.LoadFromFile(projectFile_);
+    statusPanels_[1]->setText(Text(projectFile_));
+    ShowCycle();
+    SolveCycle();
+}
+
+void TMainForm::Save1Click()
+{
+    SolveCycle();
+    cycle_.SaveToFile(projectFile_);
+}
+
+void TMainForm::SaveAs1Click()
+{
+    ReadCycle();
+    const QFileInfo current(Text(projectFile_));
+    SaveDialog->setDirectory(current.absolutePath());
+    SaveDialog->selectFile(current.fileName());
+    if (SaveDialog->exec() != QDialog::Accepted || SaveDialog->selectedFiles().isEmpty())
+        return;
+    projectFile_ = SaveDialog->selectedFiles().front().toStdString();
+    statusPanels_[1]->setText(Text(projectFile_));
+    cycle_.SaveToFile(projectFile_);
+}
+
+void TMainForm::Reset1Click()
+{
+    cycle_.SetDefaults();
+    ShowCycle();
+    SetSolved(false);
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}
+
+void TMainForm::SimpleMeasurement1Click()
+{
+    ShowWindow(mwSimpleMeasurement);
+}
+
+void TMainForm::Faultfindingchart1Click()
+{
+    ShowWindow(mwFaultChart);
+}
+
+// The model as it stands: fields edited since the last solve, load, paste or reset
+// are not read first.
+void TMainForm::Copytoclipboard1Click()
+{
+    if (!solved_)
+        SetStatusText("Warning: Solve before Copy to Clipboard!");
+    QGuiApplication::clipboard()->setText(Text(JoinTextLines(cycle_.GetClipText())));
+}
+
+// Takes the values without solving; the Solved flag stays as it was.
+void TMainForm::PastefromClipboard1Click()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText() || data->text().isEmpty()) {
+        ShowMessage("No text in the Clipboard!");
+        return;
+    }
+    const std::vector<std::string> lines = SplitTextLines(data->text().toStdString());
+    if (lines.empty() || lines.front() != TKelvora::VersionText()) {
+        ShowMessage("Clipboard has incorrect data signature!");
+        return;
+    }
+    cycle_.PutClipText(lines);
+    ShowCycle();
+    projectFile_ = JoinPath(vars_.projects_path, "temp.rdf");
+    statusPanels_[1]->setText(Text(projectFile_));
+}
+
+void TMainForm::Report1Click()
+{
+    ShowWindow(mwReport);
+}
+
+void TMainForm::Diagnosis1Click()
+{
+    if (!solved_) {
+        SetStatusText("Warning: Solve before Diagnostics!");
+        return;
+    }
+    const std::string page = JoinPath(vars_.report_path, "diagnosis.htm");
+    cycle_.WriteDiagnosisPage(page, windowTitle().toStdString());
+    OpenWithDesktop(LocalFile(page));
+}
+
+void TMainForm::Solve1Click()
+{
+    SolveCycle();
+}
+
+// The new refrigerant reaches the model at the next ReadCycle; the linked fields
+// stay as they are.
+void TMainForm::RefLabelClick()
+{
+    if (!windows_[mwRefrigPicker])
+        return;
+    windows_[mwRefrigPicker]();
+    RefLabel->setText(Text(Lib().GetName()));
+    SetSolved(false);
+}
+
+void TMainForm::Launch(int companion, const std::string& text)
+{
+    LaunchCompanion(CompanionPath(MakerFolder(), static_cast<TCompanion>(companion)), text,
+                    [](const std::string& message) { ShowMessage(message); });
+}
+
+// From the model, not the fields; no solve needed.
+void TMainForm::MollierChart1Click()
+{
+    Launch(cpMollierChart, MollierArgumentText(cycle_));
+}
+
+void TMainForm::LineSize1Click()
+{
+    Launch(cpLineSize, "");
+}
+
+void TMainForm::CapillaryTube1Click()
+{
+    Launch(cpCapillaryTube, "");
+}
+
+void TMainForm::txValve1Click()
+{
+    ShowWindow(mwTxValveSelector);
+}
+
+void TMainForm::CompressorSelector1Click()
+{
+    ShowWindow(mwCompressorSelector);
+}
+
+void TMainForm::EvaporatorCoil1Click()
+{
+    Launch(cpEvaporatorCoil, "");
+}
+
+void TMainForm::CondenserCoilDesigner1Click()
+{
+    Launch(cpCondenserCoil, "");
+}
+
+void TMainForm::RefrigerationCycleSimulation1Click()
+{
+    Launch(cpCycleSimulation, "");
+}
+
+void TMainForm::Index1Click()
+{
+    OpenWithDesktop(LocalFile(JoinPath(vars_.help_path, "index.htm")));
+}
+
+void TMainForm::Website1Click()
+{
+    OpenWithDesktop(QUrl(Text("http://" + WebAddress())));
+}
+
+void TMainForm::About1Click()
+{
+    if (about_)
+        about_->exec();
+}
