@@ -1,0 +1,165 @@
+#pragma once
+
+// The valve selector and the liquid line window on a scratch data folder: a
+// library file whose R22 is the built-in record, the shipped R22 sample range
+// and valve files written by the tests, an empty settings store for each test,
+// and recorders in place of the message box and the beep.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include "beep.h"
+#include "fmtedit.h"
+#include "fmteditlabel.h"
+#include "messages.h"
+#include "platform.h"
+#include "refriglib.h"
+#include "tempfolder.h"
+#include "txvalveform.h"
+#include "unitsform.h"
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+inline constexpr const char* kSampleR22 = "Sample R22 metric.txv";
+
+class WindowTest : public ::testing::Test {
+protected:
+    static constexpr const char* kLibrary = "[R22]\r\nRNumber=R22\r\n[R134a]\r\nRNumber=R134a\r\n";
+
+    void SetUp() override
+    {
+        ClearSettings();
+        std::filesystem::create_directories(dir.File("Common Files"));
+        previousMessage_ = SetMessageHook([this](const std::string& text) { messages.push_back(text); });
+        previousBeep_ = SetBeepHook([] {});
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        SetBeepHook(previousBeep_);
+        SetMessageHook(previousMessage_);
+        ClearSettings();
+    }
+
+    // The program's own settings (key "Software\Zandrovel\kelvora").
+    static void ClearSettings()
+    {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Zandrovel", "kelvora");
+        settings.clear();
+        settings.sync();
+    }
+
+    std::string Folder() const { return dir.File("Common Files") + "/"; }
+
+    void InstallSample(const char* name = kSampleR22) const
+    {
+        std::filesystem::copy_file(std::string(KELVORA_SOURCE_DIR) + "/assets/Common Files/" + name,
+                                   Folder() + name);
+    }
+
+    void WriteValveFile(const std::string& name, const std::string& text) const
+    {
+        dir.Write("Common Files/" + name, text);
+    }
+
+    // The selector as the program creates it (unless the test made its own),
+    // shown, which runs its activation.
+    TTxValveForm& Open()
+    {
+        if (!form)
+            form = std::make_unique<TTxValveForm>(lib, Folder());
+        Show(*form);
+        return *form;
+    }
+
+    static void Show(QWidget& window)
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Enters the field by Tab, as a user would: the whole text is selected.
+    static void Enter(TFmtEdit* field)
+    {
+        if (!field->window()->isActiveWindow())
+            QApplication::setActiveWindow(field->window());
+        if (field->hasFocus())
+            field->clearFocus();
+        field->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+    }
+
+    // Types into the field and leaves it by Tab.
+    static void TypeAndLeave(TFmtEdit* field, const char* text)
+    {
+        Enter(field);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+
+    // Clicks the field's units label and picks unit `choice` in the list.
+    static void PickUnit(TFmtEdit* field, int choice)
+    {
+        auto* label = qobject_cast<TFmtEditLabel*>(field->UnitsLabel());
+        ASSERT_NE(label, nullptr);
+        QTimer::singleShot(0, [choice] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* list = qobject_cast<TUnitsForm*>(w); list && list->isVisible()) {
+                    list->ListBox1->setCurrentRow(choice);
+                    QTest::keyClick(list->ListBox1, Qt::Key_Return);
+                    return;
+                }
+            ADD_FAILURE() << "no units list";
+        });
+        label->Click();
+    }
+
+    // Clicks an entry of a list box with the mouse.
+    static void ClickItem(QListWidget* list, const QString& text)
+    {
+        const auto items = list->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << text.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.front()).center());
+    }
+
+    // Runs `step` on the modal dialog of type Dialog once the next command has opened it.
+    template <class Dialog>
+    static void OnNextModal(std::function<void(Dialog*)> step)
+    {
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [timer, step] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                step(dialog);
+            }
+        });
+        timer->start();
+    }
+
+    TTempFolder dir;
+    TRefrigLib lib{dir.Write("RefLib8.rdf", kLibrary)};
+    std::unique_ptr<TTxValveForm> form;
+    std::vector<std::string> messages;
+
+private:
+    TMessageHook previousMessage_;
+    TBeepHook previousBeep_;
+};

@@ -1,0 +1,89 @@
+#include "toolwindow.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "fmtedit.h"
+#include "fmteditlabel.h"
+
+TToolWindowFrame BuildToolWindow(QDialog& window)
+{
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    TToolWindowFrame frame;
+    frame.layout = new QVBoxLayout(&window);
+    frame.layout->setContentsMargins(0, 0, 0, 0);
+    frame.layout->setSpacing(0);
+    frame.bar = new QToolBar(&window);
+    frame.bar->setObjectName("ToolBar1");
+    frame.bar->setIconSize(QSize(16, 16));
+    frame.bar->setMovable(false);
+    frame.layout->setMenuBar(frame.bar);
+    frame.accept = AddToolButton(*frame.bar, "ToolButton1", "&Accept", QStyle::SP_DialogOkButton);
+    frame.cancel = AddToolButton(*frame.bar, "ToolButton2", "&Cancel", QStyle::SP_DialogCancelButton);
+    QObject::connect(frame.accept, &QToolButton::clicked, &window, &QDialog::accept);
+    QObject::connect(frame.cancel, &QToolButton::clicked, &window, &QDialog::reject);
+    return frame;
+}
+
+QToolButton* AddToolButton(QToolBar& bar, const char* name, const char* text, QStyle::StandardPixmap icon)
+{
+    auto* button = new QToolButton(&bar);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setFocusPolicy(Qt::NoFocus);
+    if (icon != QStyle::SP_CustomBase) {
+        button->setIcon(bar.style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    } else {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    bar.addWidget(button);
+    return button;
+}
+
+QToolButton* NewFlatButton(QWidget* parent, const char* name, const QIcon& picture, const QString& hint)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setIcon(picture);
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* caption, const TFmtEditDesign& design)
+{
+    QWidget* parent = grid.parentWidget();
+    auto* field = new TFmtEdit(parent);
+    field->setObjectName(name);
+    auto* units = new TFmtEditLabel(parent);
+    units->setObjectName(QString(name) + "Units");
+    field->Apply(design, units);
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString(name) + "Caption");
+    label->setBuddy(field);
+    grid.addWidget(label, row, 0);
+    grid.addWidget(field, row, 1);
+    grid.addWidget(units, row, 2);
+    return field;
+}
+
+QLabel* AddStatusLine(QBoxLayout& layout)
+{
+    auto* bar = new QStatusBar(layout.parentWidget());
+    bar->setObjectName("StatusBar1");
+    bar->setSizeGripEnabled(true);
+    auto* text = new QLabel(bar);
+    text->setObjectName("StatusText");
+    bar->addWidget(text, 1);
+    layout.addWidget(bar);
+    return text;
+}

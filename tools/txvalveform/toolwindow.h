@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QIcon>
+#include <QStyle>
+
+class QBoxLayout;
+class QDialog;
+class QGridLayout;
+class QLabel;
+class QString;
+class QToolBar;
+class QToolButton;
+class QWidget;
+class TFmtEdit;
+struct TFmtEditDesign;
+
+// The pieces the valve selector and the liquid line window share: a tool bar of
+// text buttons at the top, rows of captioned fields with their units labels, and
+// a one-part status line at the bottom.
+
+// The frame of a sizeable dialog with a title bar and only a close box: a column
+// layout whose tool bar starts with "&Accept" (ToolButton1) and "&Cancel"
+// (ToolButton2), which close the dialog with OK and with Cancel.
+struct TToolWindowFrame {
+    QBoxLayout* layout = nullptr;
+    QToolBar* bar = nullptr;
+    QToolButton* accept = nullptr;
+    QToolButton* cancel = nullptr;
+};
+TToolWindowFrame BuildToolWindow(QDialog& window);
+
+QToolButton* AddToolButton(QToolBar& bar, const char* name, const char* text,
+                           QStyle::StandardPixmap icon = QStyle::SP_CustomBase);
+
+// A flat button beside a field, with a picture and a hint.
+QToolButton* NewFlatButton(QWidget* parent, const char* name, const QIcon& picture, const QString& hint);
+
+// Caption, field and units label in columns 0, 1 and 2 of `row`; the field is
+// named `name`, its label `name` + "Units", its caption `name` + "Caption".
+TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* caption, const TFmtEditDesign& design);
+
+// The status line below the window's contents; the returned label holds its text.
+QLabel* AddStatusLine(QBoxLayout& layout);
