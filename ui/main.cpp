@@ -11,6 +11,7 @@
 #include "messages.h"
 #include "platform.h"
 #include "refriglib.h"
+#include "txvalveform.h"
 #include "uglobal.h"
 
 namespace {
@@ -51,9 +52,11 @@ int main(int argc, char** argv)
     // The refrigerant picker comes here: mainForm.SetCommandWindow(mwRefrigPicker, ...).
     TAboutBox aboutBox(&mainForm);
     mainForm.SetAboutBox(&aboutBox);
-    // The compressor selector and the TX valve selector come here (mwCompressorSelector,
-    // mwTxValveSelector), then the measurement dialog (mwSimpleMeasurement) and the
-    // fault-finding chart (mwFaultChart).
+    // The compressor selector comes here (mwCompressorSelector).
+    TTxValveForm txValveForm(SharedRefrigLib(), CommonDataFolder(), &mainForm);
+    mainForm.SetCommandWindow(mwTxValveSelector, [&] { txValveForm.exec(); });
+    // Then the measurement dialog (mwSimpleMeasurement) and the fault-finding chart
+    // (mwFaultChart).
 
     mainForm.show();
     const int result = app.exec();
