@@ -54,7 +54,6 @@ TFlowChartForm::TFlowChartForm(std::string helpPath, QWidget* parent)
     Button1 = new QPushButton("Start", this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(8, 8, 48, 25);
-    Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TFlowChartForm::Button1Click);
 
     Label1 = new QLabel("Click the start button to restart.  Answer with Y or N (Q to quit the test)", this);

@@ -19,7 +19,8 @@ namespace {
 class TWhitePanel {
 public:
     explicit TWhitePanel(QWidget* panel)
-        : panel_(panel), palette_(panel->palette()), filled_(panel->autoFillBackground())
+        : panel_(panel), palette_(panel->palette()), ownPalette_(panel->testAttribute(Qt::WA_SetPalette)),
+          filled_(panel->autoFillBackground())
     {
         QPalette white = palette_;
         white.setColor(QPalette::Window, Qt::white);
@@ -30,13 +31,15 @@ public:
     TWhitePanel& operator=(const TWhitePanel&) = delete;
     ~TWhitePanel()
     {
-        panel_->setPalette(palette_);
+        // A panel that took its colours from the window does so again.
+        panel_->setPalette(ownPalette_ ? palette_ : QPalette());
         panel_->setAutoFillBackground(filled_);
     }
 
 private:
     QWidget* panel_;
     QPalette palette_;
+    bool ownPalette_;
     bool filled_;
 };
 

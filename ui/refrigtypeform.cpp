@@ -91,7 +91,6 @@ TRefrigTypeForm::TRefrigTypeForm(TRefrigLib& lib, QWidget* parent)
     AcceptBtn = new QPushButton("OK", this);
     AcceptBtn->setObjectName("AcceptBtn");
     AcceptBtn->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    AcceptBtn->setAutoDefault(false);
     connect(AcceptBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     for (const TPickerFieldRow& row : kFields) {
@@ -116,7 +115,6 @@ TRefrigTypeForm::TRefrigTypeForm(TRefrigLib& lib, QWidget* parent)
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setFont(MemoFont());
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");

@@ -123,6 +123,9 @@ TEST_F(FlowChartTest, AnswersLeadToTheConclusionAndItsPicture)
     chart->Button1->setFocus();
     QTest::keyClick(chart->Button1, Qt::Key_Space);
     EXPECT_EQ(Question(), "Is the LP low (y/n)?");
+    Press("NN");
+    QTest::keyClick(chart->Button1, Qt::Key_Return);
+    EXPECT_EQ(Question(), "Is the LP low (y/n)?") << "so does Enter";
     EXPECT_TRUE(messages.empty());
 }
 

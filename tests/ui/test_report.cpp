@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -51,9 +53,15 @@ TEST_F(ReportTest, SolvedDefaultCycle)
     Open();
     ASSERT_TRUE(form->Solved());
     Enter(Field("HPEdit"));
+    // A black window, so that the white the panel takes for the snapshot shows.
+    QPalette black = form->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    form->setPalette(black);
     const QColor panelColour = form->Panel1->palette().color(QPalette::Window);
     const bool panelFilled = form->Panel1->autoFillBackground();
+    const mode_t mask = ::umask(022);
     form->Report1->trigger();
+    ::umask(mask);
     ASSERT_TRUE(messages.empty()) << messages.front();
 
     const std::vector<std::string> lines = PageLines();
@@ -81,8 +89,11 @@ TEST_F(ReportTest, SolvedDefaultCycle)
     EXPECT_FALSE(Field("HPEdit")->hasFocus()) << "the focus was taken away";
     EXPECT_EQ(form->Panel1->palette().color(QPalette::Window), panelColour);
     EXPECT_EQ(form->Panel1->autoFillBackground(), panelFilled);
+    EXPECT_FALSE(form->Panel1->testAttribute(Qt::WA_SetPalette)) << "the panel follows the window's colours again";
 
     // The snapshot: a GIF of the picture's size less 4 each way.
+    const auto perms = std::filesystem::status(Dump()).permissions();
+    EXPECT_NE(perms & std::filesystem::perms::others_read, std::filesystem::perms::none) << "as the user's mask allows";
     const std::string gif = TTempFolder::Read(Dump());
     ASSERT_GE(gif.size(), 10u);
     EXPECT_TRUE(gif.substr(0, 6) == "GIF87a" || gif.substr(0, 6) == "GIF89a") << gif.substr(0, 6);
