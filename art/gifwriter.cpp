@@ -1,8 +1,13 @@
 #include "gifwriter.h"
 
-#include <gif_lib.h>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <vector>
+
+#include <fcntl.h>
+#include <gif_lib.h>
+#include <unistd.h>
 
 namespace art {
 
@@ -19,9 +24,17 @@ bool WriteGif(const QImage& image, const QString& path, QString& error)
     std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
         GifMakeMapObject(256, colours.data()), GifFreeMapObject);
 
+    // Opened here rather than by giflib, which would create the file readable by its
+    // owner only; this way the user's file-creation mask decides, as for any file.
+    const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) {
+        error = QString("cannot create %1: %2").arg(path, std::strerror(errno));
+        return false;
+    }
     int code = 0;
-    GifFileType* gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &code);
+    GifFileType* gif = EGifOpenFileHandle(fd, &code);
     if (!gif) {
+        ::close(fd);
         error = QString("cannot create %1: %2").arg(path, GifErrorString(code));
         return false;
     }

@@ -7,10 +7,13 @@
 #include <QLocale>
 
 #include "aboutbox.h"
+#include "flowchartform.h"
 #include "mainform.h"
+#include "measureform.h"
 #include "messages.h"
 #include "platform.h"
 #include "refriglib.h"
+#include "refrigtypeform.h"
 #include "txvalveform.h"
 #include "uglobal.h"
 
@@ -49,14 +52,23 @@ int main(int argc, char** argv)
     // The windows, in their order; all but the main window stay hidden until a
     // command shows them modally.
     TMainForm mainForm(SharedRefrigLib(), uGlobal().Vars(), uGlobal().Settings());
-    // The refrigerant picker comes here: mainForm.SetCommandWindow(mwRefrigPicker, ...).
+    // The refrigerant picker; other windows (the compressor selector) open it
+    // through showRefrigPicker too.
+    TRefrigTypeForm refrigPicker(SharedRefrigLib(), &mainForm);
+    const auto showRefrigPicker = [&refrigPicker] { refrigPicker.exec(); };
+    mainForm.SetCommandWindow(mwRefrigPicker, showRefrigPicker);
     TAboutBox aboutBox(&mainForm);
     mainForm.SetAboutBox(&aboutBox);
     // The compressor selector comes here (mwCompressorSelector).
     TTxValveForm txValveForm(SharedRefrigLib(), CommonDataFolder(), &mainForm);
     mainForm.SetCommandWindow(mwTxValveSelector, [&] { txValveForm.exec(); });
-    // Then the measurement dialog (mwSimpleMeasurement) and the fault-finding chart
-    // (mwFaultChart).
+    TMeasureForm measureForm(mainForm, uGlobal().Settings(), &mainForm);
+    mainForm.SetCommandWindow(mwSimpleMeasurement, [&] {
+        measureForm.AttachCycle(mainForm.Cycle());
+        measureForm.exec();
+    });
+    TFlowChartForm faultChart(uGlobal().Vars().help_path, &mainForm);
+    mainForm.SetCommandWindow(mwFaultChart, [&faultChart] { faultChart.exec(); });
 
     mainForm.show();
     const int result = app.exec();

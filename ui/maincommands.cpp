@@ -110,11 +110,6 @@ void TMainForm::PastefromClipboard1Click()
     statusPanels_[1]->setText(Text(projectFile_));
 }
 
-void TMainForm::Report1Click()
-{
-    ShowWindow(mwReport);
-}
-
 void TMainForm::Diagnosis1Click()
 {
     if (!solved_) {

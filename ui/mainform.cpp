@@ -170,7 +170,7 @@ void TMainForm::BuildMenus()
         this->*row.action = action;
     }
     // Their windows come with their own modules (SetCommandWindow).
-    for (QAction* action : {SimpleMeasurement1, Faultfindingchart1, Report1, txValve1, CompressorSelector1})
+    for (QAction* action : {SimpleMeasurement1, Faultfindingchart1, txValve1, CompressorSelector1})
         action->setEnabled(false);
 }
 
@@ -197,7 +197,7 @@ void TMainForm::SetAboutBox(TAboutBox* about)
 
 void TMainForm::SetCommandWindow(TMainWindowCommand command, std::function<void()> show)
 {
-    QAction* const items[] = {nullptr, SimpleMeasurement1, Faultfindingchart1, Report1, txValve1, CompressorSelector1};
+    QAction* const items[] = {nullptr, SimpleMeasurement1, Faultfindingchart1, txValve1, CompressorSelector1};
     if (items[command])
         items[command]->setEnabled(static_cast<bool>(show));
     windows_[command] = std::move(show);

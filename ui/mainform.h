@@ -25,7 +25,6 @@ enum TMainWindowCommand {
     mwRefrigPicker,        // click on RefLabel
     mwSimpleMeasurement,   // "Simple Measurement"
     mwFaultChart,          // "Fault finding chart"
-    mwReport,              // "&Report"
     mwTxValveSelector,     // "Tx &Valve Selector"
     mwCompressorSelector,  // "&Compressor Selector"
 };

@@ -303,7 +303,7 @@ TEST_F(MainWindowTest, WindowsOfOtherModulesAreShownThroughTheirHooks)
     int shown[mwCompressorSelector + 1] = {};
     const std::pair<TMainWindowCommand, QAction*> items[] = {
         {mwSimpleMeasurement, form->SimpleMeasurement1}, {mwFaultChart, form->Faultfindingchart1},
-        {mwReport, form->Report1}, {mwTxValveSelector, form->txValve1},
+        {mwTxValveSelector, form->txValve1},
         {mwCompressorSelector, form->CompressorSelector1},
     };
     for (const auto& [command, action] : items) {

@@ -34,6 +34,17 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
+// The control that Tab moves to from `from`: the next one in the focus chain that
+// takes the focus by Tab (labels and a list's inner parts do not).
+inline QWidget* NextTabStop(QWidget* from)
+{
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())
+        if (w->window() == from->window() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+            !from->isAncestorOf(w))
+            return w;
+    return nullptr;
+}
+
 class TRecordingDesktop : public TDesktop {
 public:
     bool OpenUrl(const QUrl& url) override

@@ -1,0 +1,199 @@
+// The refrigerant picker: the library's refrigerants, the saturation converter and
+// the data text, and the main window's refrigerant name that opens it.
+#include "uitest.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "clicklabel.h"
+#include "numtext.h"
+#include "refrigsummary.h"
+#include "refrigtypeform.h"
+
+namespace {
+
+QStringList MemoLines(const TRefrigTypeForm& picker)
+{
+    return picker.Memo1->toPlainText().split('\n');
+}
+
+QStringList SummaryLines(const TRefrigLib& lib, double temperature, double pressure)
+{
+    QStringList lines;
+    for (const std::string& line : RefrigSummaryLines(lib, temperature, pressure))
+        lines << QString::fromStdString(line);
+    return lines;
+}
+
+void ClickItem(QListWidget* list, const QString& name)
+{
+    const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+}
+
+// The pressure text the field shows for the dew pressure at `temperature`.
+QString DewPressureText(const TRefrigLib& lib, double temperature)
+{
+    TFmtEdit shown;
+    shown.Apply({.kind = utPressure, .formatType = ft_Auto, .format = "%0.3f"});
+    shown.SetValue(lib.DewP(temperature) * 0.001);
+    return shown.text();
+}
+
+class RefrigPickerTest : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        picker.reset();
+        MainWindowTest::TearDown();
+    }
+
+    TRefrigTypeForm& OpenPicker()
+    {
+        picker = std::make_unique<TRefrigTypeForm>(lib);
+        picker->open();
+        QApplication::setActiveWindow(picker.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+        return *picker;
+    }
+
+    std::unique_ptr<TRefrigTypeForm> picker;
+};
+
+} // namespace
+
+TEST_F(RefrigPickerTest, Design)
+{
+    lib.SelectByName("R22");
+    TRefrigTypeForm form(lib);
+    EXPECT_EQ(form.windowTitle(), "Refrigerant");
+    EXPECT_EQ(form.size(), QSize(454, 324));
+    EXPECT_TRUE(form.windowFlags() & Qt::Tool);
+    EXPECT_FALSE(form.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)) << "no title-bar buttons";
+    EXPECT_LT(form.minimumWidth(), 420);
+    EXPECT_LE(form.minimumHeight(), 324);
+    EXPECT_GT(form.maximumWidth(), 454);
+    EXPECT_LE(form.maximumWidth(), 600);
+    EXPECT_LE(form.maximumHeight(), 600);
+
+    // At creation: the first entry marked, the selection left alone.
+    ASSERT_EQ(form.RefrigList->count(), 2);
+    EXPECT_EQ(form.RefrigList->item(0)->text(), "R134a");
+    EXPECT_EQ(form.RefrigList->currentRow(), 0);
+    EXPECT_EQ(lib.GetName(), "R22");
+    EXPECT_EQ(form.RefrigList->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(form.RefrigList->width(), 139);
+
+    EXPECT_EQ(form.Heading->text(), "Saturated Vapor State");
+    EXPECT_TRUE(form.Heading->font().bold());
+    EXPECT_EQ(form.edTemp->geometry(), QRect(139 + 103, 31, 70, 21));
+    EXPECT_EQ(form.edPress->geometry(), QRect(139 + 103, 61, 70, 21));
+    EXPECT_EQ(form.edTemp->text(), "6.0");
+    EXPECT_EQ(form.edTemp->UnitsType(), utTemperature);
+    EXPECT_EQ(form.edTemp->FormatType(), ft_Fixed);
+    EXPECT_EQ(form.edPress->UnitsType(), utPressure);
+    EXPECT_EQ(form.edPress->FormatType(), ft_Auto);
+    EXPECT_EQ(form.edPress->RangeLo(), 0);
+    EXPECT_EQ(form.edPress->RangeHi(), 0);
+    EXPECT_EQ(form.edPress->text(), DewPressureText(lib, 6.0));
+    EXPECT_EQ(form.findChild<QLabel*>("edTempCaption")->text(), "Temperature");
+    EXPECT_EQ(form.findChild<QLabel*>("edPressCaption")->text(), "Abs. Pressure");
+
+    EXPECT_EQ(form.AcceptBtn->text(), "OK");
+    EXPECT_EQ(form.AcceptBtn->size(), QSize(50, 22));
+    EXPECT_EQ(form.AcceptBtn->geometry().right(), form.width() - 7) << "top right corner";
+    EXPECT_TRUE(form.Memo1->isReadOnly());
+    EXPECT_EQ(form.Memo1->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(QFontInfo(form.Memo1->font()).fixedPitch());
+    EXPECT_EQ(NextTabStop(form.RefrigList), form.AcceptBtn);
+    EXPECT_EQ(NextTabStop(form.AcceptBtn), form.edTemp);
+    EXPECT_EQ(NextTabStop(form.edTemp), form.edPress);
+}
+
+TEST_F(RefrigPickerTest, OpeningMarksTheLoadedRefrigerantAndShowsItsData)
+{
+    lib.SelectByName("R22");
+    OpenPicker();
+    ASSERT_NE(picker->RefrigList->currentItem(), nullptr);
+    EXPECT_EQ(picker->RefrigList->currentItem()->text(), "R22");
+    EXPECT_EQ(picker->StatusBar1->currentMessage(), "Select refrigerant and press OK");
+    EXPECT_EQ(picker->edPress->text(), DewPressureText(lib, 6.0));
+    const QStringList lines = MemoLines(*picker);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[0].toStdString(), lib.Description());
+    EXPECT_EQ(lines, SummaryLines(lib, 6.0, picker->edPress->Value()));
+    EXPECT_TRUE(lines[2].startsWith("Critical Temperature = "));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RefrigPickerTest, AClickSelectsAtOnceAndTheMainWindowFollowsAfterOK)
+{
+    Open();
+    TRefrigTypeForm form(lib, this->form.get());
+    this->form->SetCommandWindow(mwRefrigPicker, [&form] { form.exec(); });
+    bool selectedAtOnce = false;
+    QTimer::singleShot(0, [&] {
+        ClickItem(form.RefrigList, "R134a");
+        selectedAtOnce = lib.GetName() == "R134a" && MemoLines(form)[0].toStdString() == lib.Description();
+        QTest::mouseClick(form.AcceptBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(this->form->RefLabel, Qt::LeftButton);
+    EXPECT_TRUE(selectedAtOnce);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(lib.GetName(), "R134a");
+    EXPECT_EQ(this->form->RefLabel->text(), "R134a");
+    EXPECT_EQ(this->form->StatusText(), "Not solved...");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RefrigPickerTest, TheConverterLeavesTheDataTextAsItWas)
+{
+    lib.SelectByName("R22");
+    OpenPicker();
+    const QStringList before = MemoLines(*picker);
+    TypeAndLeave(picker->edTemp, "10");
+    EXPECT_EQ(picker->edPress->text(), DewPressureText(lib, 10.0));
+    EXPECT_EQ(MemoLines(*picker), before) << "volume, density and latent heat stay at 6 degC";
+    // Back from a pressure: the dew temperature.
+    TypeAndLeave(picker->edPress, "1000");
+    EXPECT_EQ(picker->edTemp->text(), QString::fromStdString(FormatNumber("%0.1f", lib.DewT(1e6))));
+    EXPECT_EQ(MemoLines(*picker), before);
+    // The next click refills it at the new temperature.
+    ClickItem(picker->RefrigList, "R134a");
+    EXPECT_EQ(MemoLines(*picker), SummaryLines(lib, picker->edTemp->Value(), picker->edPress->Value()));
+    EXPECT_NE(MemoLines(*picker), before);
+}
+
+TEST_F(RefrigPickerTest, ARefrigerantWhoseDataFailShowsTheErrorLine)
+{
+    // No liquid volume: the density divides by zero.
+    TRefrigLib broken(dir.Write("Broken.rdf", "[R22]\r\nRNumber=R22\r\n[R999]\r\nRNumber=R999\r\nlv=0.0,0,0,0\r\n"));
+    broken.SelectByName("R22");
+    TRefrigTypeForm form(broken);
+    form.open();
+    ClickItem(form.RefrigList, "R999");
+    EXPECT_EQ(broken.GetName(), "R999");
+    const QStringList lines = MemoLines(form);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_TRUE(lines[6].startsWith("Vapor Specific Volume = "));
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], "Error reading this refrigerant...");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RefrigPickerTest, WithoutALibraryFileTheListIsEmpty)
+{
+    TRefrigLib none("");
+    TRefrigTypeForm form(none);
+    form.open();
+    EXPECT_EQ(form.RefrigList->count(), 0);
+    EXPECT_EQ(form.RefrigList->currentItem(), nullptr);
+    EXPECT_EQ(MemoLines(form)[0].toStdString(), none.Description()) << "the built-in record";
+    EXPECT_TRUE(messages.empty());
+}
