@@ -7,8 +7,12 @@
 #include <QLocale>
 
 #include "aboutbox.h"
+#include "clicklabel.h"
+#include "comp.h"
+#include "compform.h"
 #include "mainform.h"
 #include "messages.h"
+#include "numtext.h"
 #include "platform.h"
 #include "refriglib.h"
 #include "uglobal.h"
@@ -43,7 +47,10 @@ int main(int argc, char** argv)
         ShowMessage(e.what());
         return 1;
     }
-    // The compressor model and its scan of the compressor data folder come here.
+    // The compressor model (empty name, 7.5 K, 5.0 K) and its scan of the common
+    // data folder for "*.cmp" files.
+    SharedComp().SetMessageHook([](const std::string& text) { ShowMessage(text); });
+    SharedComp().SetDataFolder(CommonDataFolder());
 
     // The windows, in their order; all but the main window stay hidden until a
     // command shows them modally.
@@ -51,9 +58,19 @@ int main(int argc, char** argv)
     // The refrigerant picker comes here: mainForm.SetCommandWindow(mwRefrigPicker, ...).
     TAboutBox aboutBox(&mainForm);
     mainForm.SetAboutBox(&aboutBox);
-    // The compressor selector and the TX valve selector come here (mwCompressorSelector,
-    // mwTxValveSelector), then the measurement dialog (mwSimpleMeasurement) and the
-    // fault-finding chart (mwFaultChart).
+    TCompForm compForm(SharedComp(), SharedRefrigLib(), &mainForm);
+    // TODO: compForm.SetRefrigPicker(...) with the refrigerant picker, shown with te in its temperature field.
+    mainForm.SetCommandWindow(mwCompressorSelector, [&] {
+        // A refrigerant chosen in the selector is the program's from now on.
+        const std::string before = SharedRefrigLib().GetName();
+        compForm.exec();
+        if (!SameText(before, SharedRefrigLib().GetName())) {
+            mainForm.RefLabel->setText(QString::fromStdString(SharedRefrigLib().GetName()));
+            mainForm.SetSolved(false);
+        }
+    });
+    // The TX valve selector comes here (mwTxValveSelector), then the measurement
+    // dialog (mwSimpleMeasurement) and the fault-finding chart (mwFaultChart).
 
     mainForm.show();
     const int result = app.exec();
