@@ -7,10 +7,15 @@
 #include <QLocale>
 
 #include "aboutbox.h"
+#include "clicklabel.h"
+#include "comp.h"
+#include "compform.h"
 #include "flowchartform.h"
+#include "fmtedit.h"
 #include "mainform.h"
 #include "measureform.h"
 #include "messages.h"
+#include "numtext.h"
 #include "platform.h"
 #include "refriglib.h"
 #include "refrigtypeform.h"
@@ -47,7 +52,10 @@ int main(int argc, char** argv)
         ShowMessage(e.what());
         return 1;
     }
-    // The compressor model and its scan of the compressor data folder come here.
+    // The compressor model (empty name, 7.5 K, 5.0 K) and its scan of the common
+    // data folder for "*.cmp" files.
+    SharedComp().SetMessageHook([](const std::string& text) { ShowMessage(text); });
+    SharedComp().SetDataFolder(CommonDataFolder());
 
     // The windows, in their order; all but the main window stay hidden until a
     // command shows them modally.
@@ -59,7 +67,20 @@ int main(int argc, char** argv)
     mainForm.SetCommandWindow(mwRefrigPicker, showRefrigPicker);
     TAboutBox aboutBox(&mainForm);
     mainForm.SetAboutBox(&aboutBox);
-    // The compressor selector comes here (mwCompressorSelector).
+    TCompForm compForm(SharedComp(), SharedRefrigLib(), &mainForm);
+    compForm.SetRefrigPicker([&refrigPicker](double te) {
+        refrigPicker.edTemp->SetValue(te);
+        return refrigPicker.exec() == QDialog::Accepted;
+    });
+    mainForm.SetCommandWindow(mwCompressorSelector, [&] {
+        // A refrigerant chosen in the selector is the program's from now on.
+        const std::string before = SharedRefrigLib().GetName();
+        compForm.exec();
+        if (!SameText(before, SharedRefrigLib().GetName())) {
+            mainForm.RefLabel->setText(QString::fromStdString(SharedRefrigLib().GetName()));
+            mainForm.SetSolved(false);
+        }
+    });
     TTxValveForm txValveForm(SharedRefrigLib(), CommonDataFolder(), &mainForm);
     mainForm.SetCommandWindow(mwTxValveSelector, [&] { txValveForm.exec(); });
     TMeasureForm measureForm(mainForm, uGlobal().Settings(), &mainForm);

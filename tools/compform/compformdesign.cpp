@@ -1,0 +1,207 @@
+// The selector's controls and their places: the tool bar with the refrigerant,
+// the two lists above, the fields and the data text below, the status line.
+#include "compform.h"
+
+#include <iterator>
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "clicklabel.h"
+#include "fmtedit.h"
+#include "fmteditlabel.h"
+
+namespace {
+
+using F = TCompForm;
+
+struct TFieldRow {
+    const char* name;
+    const char* caption;
+    TFmtEdit* F::* field;
+    TFmtEditLabel* F::* unitsLabel; // nullptr: a plain number
+    const char* unitsLabelName;
+    bool bold;
+    TFmtEditDesign design;
+};
+
+// clang-format off
+const TFieldRow kFields[] = {
+    {"DutyFactorEdit", "Duty Factor", &F::DutyFactorEdit, nullptr, nullptr, false,
+     {.kind = utNone, .formatType = ft_Manual, .format = "%0.3f", .rangeLo = 0.1, .rangeHi = 10, .text = "1.000"}},
+    {"EdEvapTemp", "Suction", &F::EdEvapTemp, &F::TeLabel, "TeLabel", false,
+     {.kind = utTemperature, .format = "%0.1f", .rangeLo = -40, .rangeHi = 30, .text = "5.0"}},
+    {"EdCondTemp", "Discharge", &F::EdCondTemp, &F::TcLabel, "TcLabel", false,
+     {.kind = utTemperature, .format = "%0.1f", .rangeLo = 20, .rangeHi = 90, .text = "48.0"}},
+    {"EdQe", "Cooling", &F::EdQe, &F::QeLabel, "QeLabel", true,
+     {.kind = utDutyPrim, .format = "%0.3f", .text = "0.000"}},
+    {"EdQc", "Heat Rejection", &F::EdQc, &F::QcLabel, "QcLabel", false,
+     {.kind = utDutyPrim, .format = "%0.3f", .text = "0.000"}},
+};
+// clang-format on
+
+constexpr int kArrowSize = 13;
+
+// A small filled triangle pointing left or right, in the label's text colour.
+QPixmap ArrowPicture(const QWidget& on, bool right)
+{
+    const qreal ratio = on.devicePixelRatioF();
+    QPixmap picture(QSize(kArrowSize, kArrowSize) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    const qreal tip = right ? 11.5 : 1.5;
+    const qreal back = right ? 3.5 : 9.5;
+    path.moveTo(back, 1.5);
+    path.lineTo(tip, 6.5);
+    path.lineTo(back, 11.5);
+    path.closeSubpath();
+    painter.fillPath(path, on.palette().color(QPalette::WindowText));
+    return picture;
+}
+
+QLabel* ArrowLabel(QWidget* parent, const char* name, bool right, const char* hint)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFixedSize(kArrowSize, kArrowSize);
+    label->setPixmap(ArrowPicture(*label, right));
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(hint);
+    return label;
+}
+
+QToolButton* ToolButton(QWidget* parent, const char* name, const char* text, QStyle::StandardPixmap icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QListWidget* List(QWidget* parent, const char* name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+} // namespace
+
+void TCompForm::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // Tool bar: the two results on the left, the refrigerant on the right.
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 2, 8, 2);
+    ToolButton1 = ToolButton(this, "ToolButton1", "Accept", QStyle::SP_DialogApplyButton);
+    ToolButton2 = ToolButton(this, "ToolButton2", "Cancel", QStyle::SP_DialogCancelButton);
+    Image1 = ArrowLabel(this, "Image1", false, "Previous refrigerant");
+    Image2 = ArrowLabel(this, "Image2", true, "Next refrigerant");
+    RefrigLabel = new TClickLabel(this);
+    RefrigLabel->setObjectName("RefrigLabel");
+    RefrigLabel->setText("Refrigerant");
+    QFont refrigFont = RefrigLabel->font();
+    refrigFont.setBold(true);
+    refrigFont.setUnderline(true);
+    RefrigLabel->setFont(refrigFont);
+    RefrigLabel->setToolTip("Choose the refrigerant");
+    bar->addWidget(ToolButton1);
+    bar->addWidget(ToolButton2);
+    bar->addStretch(1);
+    bar->addWidget(Image1);
+    bar->addWidget(Image2);
+    bar->addSpacing(4);
+    bar->addWidget(RefrigLabel);
+    layout->addLayout(bar);
+
+    auto* body = new QGridLayout;
+    body->setContentsMargins(6, 4, 6, 6);
+    body->setSpacing(6);
+    FileNames = List(this, "FileNames");
+    CompNames = List(this, "CompNames");
+    body->addWidget(FileNames, 0, 0);
+    body->addWidget(CompNames, 0, 1);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(4);
+    int row = 0;
+    for (const TFieldRow& r : kFields) {
+        auto* caption = new QLabel(r.caption, this);
+        if (r.bold) {
+            QFont font = caption->font();
+            font.setBold(true);
+            caption->setFont(font);
+        }
+        TFmtEdit* field = this->*r.field = new TFmtEdit(this);
+        field->setObjectName(r.name);
+        field->setFixedWidth(80);
+        caption->setBuddy(field);
+        TFmtEditLabel* unitsLabel = nullptr;
+        if (r.unitsLabel) {
+            unitsLabel = this->*r.unitsLabel = new TFmtEditLabel(this);
+            unitsLabel->setObjectName(r.unitsLabelName);
+            unitsLabel->setMinimumWidth(44);
+        }
+        field->Apply(r.design, unitsLabel);
+        fields->addWidget(caption, row, 0);
+        fields->addWidget(field, row, 1);
+        if (unitsLabel)
+            fields->addWidget(unitsLabel, row, 2);
+        ++row;
+    }
+    SelBtn = new QToolButton(this);
+    SelBtn->setObjectName("SelBtn");
+    SelBtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    SelBtn->setAutoRaise(true);
+    SelBtn->setFixedSize(22, 22);
+    SelBtn->setToolTip("Find compressor with this capacity");
+    fields->addWidget(SelBtn, 3, 3);
+    fields->setRowStretch(row, 1);
+    fields->setColumnStretch(4, 1); // the button stays beside the units
+    body->addLayout(fields, 1, 0);
+
+    DataMemo = new QPlainTextEdit(this);
+    DataMemo->setObjectName("DataMemo");
+    DataMemo->setReadOnly(true);
+    DataMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    body->addWidget(DataMemo, 1, 1);
+    body->setRowStretch(0, 1);
+    body->setRowStretch(1, 1);
+    body->setColumnStretch(0, 2);
+    body->setColumnStretch(1, 3);
+    layout->addLayout(body, 1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(true);
+    statusText_ = new QLabel("Select compressor and press accept", StatusBar1);
+    StatusBar1->addWidget(statusText_, 1);
+    layout->addWidget(StatusBar1);
+
+    // Tab order: the lists, the fields from the top, the data text, then the buttons.
+    QWidget* const order[] = {FileNames, CompNames, DutyFactorEdit, EdEvapTemp, EdCondTemp, EdQe,
+                              SelBtn,    EdQc,      DataMemo,       ToolButton1, ToolButton2};
+    for (std::size_t k = 1; k < std::size(order); ++k)
+        setTabOrder(order[k - 1], order[k]);
+    FileNames->setFocus();
+}
