@@ -18,22 +18,6 @@
 
 namespace {
 
-// Runs `step` on the modal dialog that the next command opens.
-template <class Dialog, class Step>
-void OnNextModal(Step step)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, step] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            step(dialog);
-        }
-    });
-    timer->start();
-}
-
 QString ClipboardText()
 {
     return QGuiApplication::clipboard()->text();

@@ -30,13 +30,6 @@ QStringList SummaryLines(const TRefrigLib& lib, double temperature, double press
     return lines;
 }
 
-void ClickItem(QListWidget* list, const QString& name)
-{
-    const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1) << name.toStdString();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
-}
-
 // The pressure text the field shows for the dew pressure at `temperature`.
 QString DewPressureText(const TRefrigLib& lib, double temperature)
 {

@@ -24,10 +24,10 @@
 #include "messages.h"
 #include "refriglib.h"
 #include "tempfolder.h"
+#include "widgettest.h"
 #include "uglobal.h"
 
 // The scratch tree of this test run (main_ui.cpp); MakerFolder() lies inside it.
-std::string ScratchRoot();
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -98,26 +98,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_TRUE(QTest::qWaitFor([this] { return !form->ProjectFile().empty(); }));
         return *form;
-    }
-
-    // Enters the field by Tab, as a user would: the whole text is selected.
-    static void Enter(TFmtEdit* field)
-    {
-        // After a modal dialog the offscreen platform does not hand the activation back.
-        if (!field->window()->isActiveWindow())
-            QApplication::setActiveWindow(field->window());
-        if (field->hasFocus())
-            field->clearFocus();
-        field->setFocus(Qt::TabFocusReason);
-        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
-    }
-
-    // Types into the field and leaves it by Tab.
-    static void TypeAndLeave(TFmtEdit* field, const char* text)
-    {
-        Enter(field);
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
     }
 
     TFmtEdit* Field(const char* name) const { return form->findChild<TFmtEdit*>(name); }

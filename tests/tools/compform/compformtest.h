@@ -29,6 +29,7 @@
 #include "refriglib.h"
 #include "settingsstore.h"
 #include "tempfolder.h"
+#include "widgettest.h"
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -116,24 +117,6 @@ protected:
         QApplication::setActiveWindow(form.get());
         QCoreApplication::processEvents();
         return *form;
-    }
-
-    // Enters the field by Tab, as a user would: the whole text is selected.
-    static void Enter(TFmtEdit* field)
-    {
-        if (!field->window()->isActiveWindow())
-            QApplication::setActiveWindow(field->window());
-        if (field->hasFocus())
-            field->clearFocus();
-        field->setFocus(Qt::TabFocusReason);
-        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
-    }
-
-    static void TypeAndLeave(TFmtEdit* field, const char* text)
-    {
-        Enter(field);
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
     }
 
     // A click of the user's on a list entry.

@@ -26,6 +26,7 @@
 #include "platform.h"
 #include "refriglib.h"
 #include "tempfolder.h"
+#include "widgettest.h"
 #include "txvalveform.h"
 #include "unitsform.h"
 
@@ -94,25 +95,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    // Enters the field by Tab, as a user would: the whole text is selected.
-    static void Enter(TFmtEdit* field)
-    {
-        if (!field->window()->isActiveWindow())
-            QApplication::setActiveWindow(field->window());
-        if (field->hasFocus())
-            field->clearFocus();
-        field->setFocus(Qt::TabFocusReason);
-        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
-    }
-
-    // Types into the field and leaves it by Tab.
-    static void TypeAndLeave(TFmtEdit* field, const char* text)
-    {
-        Enter(field);
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
-    }
-
     // Clicks the field's units label and picks unit `choice` in the list.
     static void PickUnit(TFmtEdit* field, int choice)
     {
@@ -128,30 +110,6 @@ protected:
             ADD_FAILURE() << "no units list";
         });
         label->Click();
-    }
-
-    // Clicks an entry of a list box with the mouse.
-    static void ClickItem(QListWidget* list, const QString& text)
-    {
-        const auto items = list->findItems(text, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << text.toStdString();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.front()).center());
-    }
-
-    // Runs `step` on the modal dialog of type Dialog once the next command has opened it.
-    template <class Dialog>
-    static void OnNextModal(std::function<void(Dialog*)> step)
-    {
-        auto* timer = new QTimer;
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [timer, step] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                step(dialog);
-            }
-        });
-        timer->start();
     }
 
     TTempFolder dir;

@@ -1,23 +1,25 @@
 // The window tests run inside one QApplication on the offscreen platform. The
-// platform folders are fixed to a scratch tree, so that no test touches the
-// user's documents folder and the maker's folder is one the tests fill.
-#include <gtest/gtest.h>
+// platform folders and the per-user settings store are fixed to a scratch tree,
+// so that no test touches the user's documents or settings and the maker's
+// folder is one the tests fill.
+#include "widgettest.h"
 
 #include <filesystem>
-#include <string>
+#include <system_error>
 
 #include <unistd.h>
 
-#include <QApplication>
+#include <QSettings>
 
 #include "messages.h"
 #include "platform.h"
-#include "uitest.h"
 
 std::string ScratchRoot()
 {
     static const std::string root =
-        (std::filesystem::temp_directory_path() / ("kelvora-ui-" + std::to_string(::getpid()))).string();
+        (std::filesystem::temp_directory_path() /
+         ("kelvora-" + QCoreApplication::applicationName().toStdString() + "-" + std::to_string(::getpid())))
+            .string();
     return root;
 }
 
@@ -28,6 +30,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
 
+    const std::string settings = ScratchRoot() + "/settings";
+    std::filesystem::create_directories(settings);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings));
     TPlatformInputs inputs;
     inputs.ProgramFile = ScratchRoot() + "/Zandrovel/Kelvora/kelvora";
     inputs.DocumentsFolder = ScratchRoot() + "/docs";
@@ -36,6 +41,7 @@ int main(int argc, char** argv)
     SetMessageHook([](const std::string& text) { ADD_FAILURE() << "unexpected message: " << text; });
 
     const int result = RUN_ALL_TESTS();
-    std::filesystem::remove_all(ScratchRoot());
+    std::error_code ec;
+    std::filesystem::remove_all(ScratchRoot(), ec);
     return result;
 }
