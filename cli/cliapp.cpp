@@ -171,7 +171,7 @@ int TCli::Diagnose(const TCommandLine& line, std::ostream&, std::ostream& err)
         err << "Warning: Solve before Diagnostics!\n";
         return kWarning;
     }
-    cycle.WriteDiagnosisPage(line.positional[1], line.Option("--byline").value_or(context_.productTitle));
+    cycle.WriteDiagnosisPage(line.positional[1], line.Option("--byline").value_or(context_.productTitle()));
     return kOk;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,7 +9,9 @@
 // Exit codes: 0 done, 1 done with a warning (not solved), 2 refused or failed.
 struct TCliContext {
     std::string defaultLibrary; // the common data folder's RefLib8.rdf
-    std::string productTitle;   // "Kelvora 1.2.0.0", the diagnosis page's byline
+    // "Kelvora 1.2.0.0", the diagnosis page's byline; read from the program file
+    // only when a page needs it, since that means reading the whole file.
+    std::function<std::string()> productTitle;
 };
 
 int RunCli(const std::vector<std::string>& args, const TCliContext& context, std::ostream& out, std::ostream& err);
