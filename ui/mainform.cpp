@@ -7,12 +7,10 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 
@@ -21,12 +19,12 @@
 #include "errors.h"
 #include "fmtedit.h"
 #include "fmteditlabel.h"
+#include "formposition.h"
 #include "mainformdesign.h"
 #include "messages.h"
 #include "navigationkeys.h"
 #include "numtext.h"
 #include "pathjoin.h"
-#include "windowplacement.h"
 
 namespace {
 
@@ -304,12 +302,7 @@ void TMainForm::FormActivate()
     // failed start-up still counts as done.
     firstActivation_ = false;
 
-    TFormBounds bounds{x(), y(), frameGeometry().width(), frameGeometry().height()};
-    JsonGetFormPos(settings_, kFormKey, bounds);
-    TWindowPlacement placement{bounds.Left, bounds.Top, bounds.Width, bounds.Height};
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        ClampToScreen(placement, screen->virtualSize().width(), screen->virtualSize().height());
-    move(placement.Left, placement.Top);
+    RestoreFormPosition(*this, settings_, kFormKey);
 
     if (about_) {
         about_->ProductName->setText(Text(vars_.app_name));
@@ -342,7 +335,6 @@ void TMainForm::showEvent(QShowEvent* e)
 
 void TMainForm::closeEvent(QCloseEvent* e)
 {
-    const QRect frame = frameGeometry();
-    JsonPutFormPos(settings_, kFormKey, {frame.x(), frame.y(), frame.width(), frame.height()});
+    StoreFormPosition(*this, settings_, kFormKey);
     QMainWindow::closeEvent(e);
 }

@@ -3,15 +3,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 
 #include "builtinpictures.h"
 #include "cycle.h"
 #include "errors.h"
 #include "fmtedit.h"
+#include "formposition.h"
 #include "fmteditlabel.h"
 #include "mainform.h"
 #include "mainformdesign.h"
@@ -193,17 +192,11 @@ void TMeasureForm::showEvent(QShowEvent* e)
     QDialog::showEvent(e);
     if (!JsonHas(settings_, kFormKey))
         return;
-    TFormBounds bounds{x(), y(), frameGeometry().width(), frameGeometry().height()};
-    JsonGetFormPos(settings_, kFormKey, bounds);
-    TWindowPlacement placement{bounds.Left, bounds.Top, bounds.Width, bounds.Height};
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        ClampToScreen(placement, screen->virtualSize().width(), screen->virtualSize().height());
-    move(placement.Left, placement.Top);
+    RestoreFormPosition(*this, settings_, kFormKey);
 }
 
 void TMeasureForm::done(int result)
 {
-    const QRect frame = frameGeometry();
-    JsonPutFormPos(settings_, kFormKey, {frame.x(), frame.y(), frame.width(), frame.height()});
+    StoreFormPosition(*this, settings_, kFormKey);
     QDialog::done(result);
 }
