@@ -71,8 +71,11 @@ TEST(ShippedLibraryFit, CommandLineListsEveryFluid)
 }
 
 // The committed file is what kelvora-fit makes of the tables: every section's
-// correlations agree with a fresh fit (to far below the fits' own deviations, so
-// that a rebuild with other rounding does not count as a change).
+// correlations agree with a fresh fit. The fits iterate, so another processor or
+// math library moves their last digits (up to 2e-7 relative has been seen); a real
+// change of a weight, a range or a form moves values by 1e-4 or more. 1e-5 keeps a
+// wide margin on both sides.
+constexpr double kRefitTolerance = 1e-5;
 TEST(ShippedLibraryFit, IsWhatTheFittingProgramMakes)
 {
     std::ifstream in(kShipped);
@@ -99,7 +102,7 @@ TEST(ShippedLibraryFit, IsWhatTheFittingProgramMakes)
         EXPECT_EQ(a.TMin, b.TMin);
         EXPECT_EQ(a.TMax, b.TMax);
         const auto same = [&](double x, double y, const char* what, double t) {
-            EXPECT_NEAR(x / y, 1.0, 1e-9) << info.RNumber << " " << what << " at " << t;
+            EXPECT_NEAR(x / y, 1.0, kRefitTolerance) << info.RNumber << " " << what << " at " << t;
         };
         for (double t = a.TMin; t <= a.TMax; t += 10) {
             same(shipped.DewP(t), lib.DewP(t), "DewP", t);
