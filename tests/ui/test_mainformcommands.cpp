@@ -43,7 +43,9 @@ TEST_F(MainWindowTest, SaveAsThenLoadRoundTripsTheProject)
         // The user types a name without extension into the dialog's name field.
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
-        name->setText("plant");
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, "plant");
         static_cast<QDialog*>(dialog)->accept();
     });
     form->SaveAs1->trigger();

@@ -58,6 +58,11 @@ void OnNextModal(Step step)
         if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
             timer->stop();
             timer->deleteLater();
+            // A user answers a dialog that has the focus; the offscreen platform
+            // activates it late under load, and some dialogs (a file dialog's name
+            // field) behave otherwise without it.
+            if (!dialog->isActiveWindow())
+                QApplication::setActiveWindow(dialog);
             step(dialog);
         }
     });
