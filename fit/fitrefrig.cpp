@@ -173,7 +173,9 @@ TFitRange FitRange(const TFluidTables& tables, const TFitOptions& options)
     double top = std::min(kDefaultTMax, highest);
     if (tables.info.TCrit)
         top = std::min(std::max(*tables.info.TCrit - 30.0, kLeastTMax), std::min(top, *tables.info.TCrit - kLeastBelowCritical));
-    range.tMax = options.tMax ? *options.tMax : grid(top);
+    // A fluid's own top, where the tables give one, stands for the rule: the forms
+    // miss the goals above it.
+    range.tMax = options.tMax ? *options.tMax : tables.info.TMax ? *tables.info.TMax : grid(top);
     if (range.tMin < lowest || range.tMax > highest || range.tMin >= range.tMax)
         throw DataFormatError(tables.info.RNumber + ": the fit range lies outside the table");
     range.tCondMax = range.tMax;

@@ -8,8 +8,9 @@
 // Fits every correlation of one refrigerant to its reference tables.
 
 struct TFitOptions {
-    // Fit range; by default −50 °C (or the table's lowest temperature) to 60 °C,
-    // kept 10 K below the critical temperature, on the 5 K grid of the tables.
+    // Fit range; by default −45 °C (or the table's lowest temperature) to 60 °C,
+    // kept 30 K below the critical temperature but not below 50 °C, on the 5 K grid
+    // of the tables, or to the fluid's own top where its tables give one.
     std::optional<double> tMin;
     std::optional<double> tMax;
     // The discharge states the vapour enthalpy must reproduce: compression with

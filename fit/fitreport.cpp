@@ -78,6 +78,8 @@ TFluidReport CompareWithTables(const TFitResult& fit, const TFluidTables& tables
     TFluidReport report;
     report.name = fit.data.RNumber;
     report.range = FitRange(tables, options);
+    if (!options.tMax && tables.info.TMax)
+        report.rangeNote = tables.info.rangeNote;
     const TFitRange& range = report.range;
     TRecordLibrary record(fit.data);
     TRefrigLib& lib = record.Lib();
@@ -167,6 +169,14 @@ std::string ReportText(const std::vector<TFluidReport>& reports)
         text += "\n";
     };
     table(rqDewPressure, rqLiquidVolume);
+    bool noted = false;
+    for (const auto& rep : reports)
+        if (!rep.rangeNote.empty()) {
+            text += "- " + rep.name + FormatNumber(" to %.0f °C: ", rep.range.tMax) + rep.rangeNote + "\n";
+            noted = true;
+        }
+    if (noted)
+        text += "\n";
     table(rqLiquidVolume, rqCount);
     return text;
 }

@@ -47,11 +47,12 @@ struct TFluidReport {
     TDeviation deviation[rqCount];
     int cycles = 0;       // reference cycles compared
     int cyclesBeyond = 0; // cycles whose discharge lies beyond the table's superheats
+    std::string rangeNote; // why the range stops short of the general rule, when it does
 };
 
 // `fit` is read back through its section text before it is compared.
 TFluidReport CompareWithTables(const TFitResult& fit, const TFluidTables& tables, const TFitOptions& options);
 
-// Markdown tables of the reports: the fitted cycle quantities, then volumes and
-// the held-only lists.
+// Markdown tables of the reports: the fitted cycle quantities, the reasons of the
+// ranges that stop short, then volumes and the held-only lists.
 std::string ReportText(const std::vector<TFluidReport>& reports);

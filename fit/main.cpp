@@ -19,7 +19,7 @@ const char* const kUsage =
     "  FLUID ...        the fluids to fit (default: every fluid of fluids.csv)\n"
     "  --output FILE    write the library file there (default: standard output)\n"
     "  --report         print the deviations of the fits from the tables instead\n"
-    "  --tmin, --tmax   fit range in °C (default: per fluid, -50 to 60 °C)\n";
+    "  --tmin, --tmax   fit range in °C (default: per fluid, -45 up to 60 °C)\n";
 
 std::string Quoted(const std::string& arg)
 {

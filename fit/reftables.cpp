@@ -136,14 +136,23 @@ std::vector<TFluidInfo> ReadFluidList(const std::string& folder)
             throw DataFormatError(csv.path + ": a fluid without designation or table");
         fluids.push_back(std::move(f));
     }
-    // Figures the main list leaves empty, from supplement.csv beside it when present.
+    // Figures the main list leaves empty or lacks, from supplement.csv beside it
+    // when present.
     const std::string supplement = JoinPath(folder, "supplement.csv");
     if (std::ifstream(supplement).good()) {
         const TCsv extra = ReadCsv(supplement);
         for (const auto& row : extra.rows)
-            for (auto& f : fluids)
-                if (f.RNumber == row[extra.Column("RNumber")] && !f.TBoil)
+            for (auto& f : fluids) {
+                if (f.RNumber != row[extra.Column("RNumber")])
+                    continue;
+                if (!f.TBoil)
                     f.TBoil = Optional(row[extra.Column("TBoil_C")]);
+                const std::string& tMax = row[extra.Column("TMax_C")];
+                if (!TrimBlanks(tMax).empty()) {
+                    f.TMax = Required(extra, row, "TMax_C");
+                    f.rangeNote = row[extra.Column("note")];
+                }
+            }
     }
     return fluids;
 }

@@ -25,6 +25,10 @@ struct TFluidInfo {
     std::optional<double> TTrip;
     std::optional<double> TBoil;
     std::string table; // file name of the property table
+    // Top of the fit range where the general rule would reach past what the
+    // correlation forms can follow for this fluid, and the reason.
+    std::optional<double> TMax;
+    std::string rangeNote;
 };
 
 struct TSatRow {
@@ -80,8 +84,10 @@ struct TFluidTables {
 // Splits one CSV line at commas; a field in double quotes may hold commas.
 std::vector<std::string> SplitCsvLine(const std::string& line);
 
-// Every fluid of fluids.csv in the folder, in file order, with the temperatures
-// at 1 atm of supplement.csv where fluids.csv has no normal boiling point.
+// Every fluid of fluids.csv in the folder, in file order, with the figures of
+// supplement.csv beside it when present: the temperature at 1 atm where fluids.csv
+// has no normal boiling point, and a fluid's own top of the fit range (its note
+// then says why).
 // Raises FileError or DataFormatError.
 std::vector<TFluidInfo> ReadFluidList(const std::string& folder);
 

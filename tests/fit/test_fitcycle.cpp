@@ -1,5 +1,6 @@
 // End to end: the cycle model on the shipped library against the same cycle
-// from the reference tables, one refrigerant of each family.
+// from the reference tables, one refrigerant of each family and every low-GWP
+// blend at a duty it serves.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -43,6 +44,14 @@ TEST(FittedCycle, MeetsTheGoalsAgainstTheTables)
         {"R290", -25, 45, 10},  // hydrocarbon
         {"R717", -10, 35, 5},   // ammonia
         {"R407C", 0, 45, 10},   // zeotropic blend with glide
+        {"R454B", 5, 45, 5},    // air conditioning
+        {"R452B", 5, 45, 5},    // air conditioning, heat pumps
+        {"R448A", -30, 40, 10}, // low-temperature rack
+        {"R449A", -10, 40, 10}, // medium-temperature rack
+        {"R513A", 5, 40, 5},    // chiller, azeotrope
+        {"R454C", -25, 40, 10}, // commercial refrigeration
+        {"R455A", -30, 35, 10}, // cold room, the widest glide
+        {"R452A", -20, 45, 10}, // transport refrigeration
     };
     TRefrigLib lib(kShipped);
     for (const auto& c : cases) {
@@ -56,6 +65,9 @@ TEST(FittedCycle, MeetsTheGoalsAgainstTheTables)
         ASSERT_TRUE(reference && reference->td);
 
         lib.SelectByName(c.fluid);
+        ASSERT_EQ(lib.GetName(), c.fluid);
+        ASSERT_GE(c.te, lib.Data().TMin); // a case within the range the fluid is fitted over
+        ASSERT_LE(c.tc, lib.Data().TMax);
         TKelvora k(lib);
         k.te = k.SST = c.te;
         k.tc = k.SDT = c.tc;

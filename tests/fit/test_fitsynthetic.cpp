@@ -8,6 +8,7 @@
 
 #include "errors.h"
 #include "fitrefrig.h"
+#include "fitreport.h"
 #include "numtext.h"
 #include "refriglib.h"
 
@@ -200,6 +201,11 @@ TEST_F(SyntheticTables, FitRangeFollowsTheCriticalPointAndTheCaller)
         EXPECT_EQ(range.tMin, c.tMin) << c.tCrit;
         EXPECT_EQ(range.tMax, c.tMax) << c.tCrit;
     }
+    // The fluid's own top stands for the rule; the caller's stands for both.
+    tables.info.TCrit = 96.1;
+    tables.info.TMax = 45;
+    EXPECT_EQ(FitRange(tables, {}).tMax, 45);
+    EXPECT_EQ(FitRange(tables, {}).tCondMax, 45);
     TFitOptions options;
     options.tMin = -40;
     options.tMax = 55;
@@ -227,6 +233,37 @@ TEST_F(SyntheticTables, ReaderRefusesBrokenTables)
     Write("R22.csv", std::string(kTableHeader) + "sat,x,,,,,,,,,,,,,,,,,,,\n");
     EXPECT_THROW(ReadFluidTables(dir_.string(), fluids[0]), DataFormatError);
     Write("fluids.csv", "RNumber,table\nR22,R22.csv\n");
+    EXPECT_THROW(ReadFluidList(dir_.string()), DataFormatError);
+}
+
+TEST_F(SyntheticTables, SupplementFillsTheBoilingPointAndNarrowsTheRange)
+{
+    WriteDefaultRecordTables(false);
+    Write("fluids.csv", std::string(kFluidsHeader) +
+                            "R22,0,CHClF2,x,,1,x,96.1,4990,1,1,,-40.8,R22.csv\n"
+                            "R744,14,CO2,x,,1,x,31,7377,1,1,,,R22.csv\n");
+    Write("supplement.csv", "RNumber,TBoil_C,TMax_C,note\n"
+                            "R744,-78.46,,\"sublimation, at 1 atm\"\n"
+                            "R22,-99,45,\"goals missed above 45 °C\"\n");
+    auto fluids = ReadFluidList(dir_.string());
+    ASSERT_EQ(fluids.size(), 2u);
+    EXPECT_EQ(fluids[0].TBoil, -40.8); // the main list's figure stays
+    EXPECT_EQ(fluids[0].TMax, 45.0);
+    EXPECT_EQ(fluids[0].rangeNote, "goals missed above 45 °C");
+    EXPECT_EQ(fluids[1].TBoil, -78.46);
+    EXPECT_FALSE(fluids[1].TMax);
+    EXPECT_EQ(fluids[1].rangeNote, "");
+
+    const TFluidTables tables = ReadFluidTables(dir_.string(), fluids[0]);
+    const TFitResult fit = FitRefrigerant(tables);
+    EXPECT_EQ(fit.data.TMax, 45.0);
+    const std::string report = ReportText({CompareWithTables(fit, tables, {})});
+    EXPECT_NE(report.find("\n- R22 to 45 °C: goals missed above 45 °C\n"), std::string::npos) << report;
+    TFitOptions chosen;
+    chosen.tMax = 50;
+    EXPECT_EQ(ReportText({CompareWithTables(fit, tables, chosen)}).find("goals missed"), std::string::npos);
+
+    Write("supplement.csv", "RNumber,TBoil_C,TMax_C,note\nR22,,high,\n");
     EXPECT_THROW(ReadFluidList(dir_.string()), DataFormatError);
 }
 
