@@ -15,29 +15,12 @@
 #include "cycle.h"
 #include "cyclefields.h"
 #include "errors.h"
-#include "fuzzscratch.h"
+#include "fuzzlibrary.h"
 #include "utf8.h"
-
-namespace {
-
-const char* const kLibrary = "[R22]\r\nRNumber=R22\r\n"
-                             "[R134a]\r\nRNumber=R134a\r\nInternalNumber=1\r\n"
-                             "dp=21.2,-2190.5,246.4\r\nbp=21.2,-2190.5,246.4\r\n"
-                             "[K\xE4lte]\r\nRNumber=K\xE4lte\r\n"
-                             "[Broken]\r\nRNumber=RB\r\nlh=1,2,x,4\r\n";
-
-TRefrigLib& Library()
-{
-    static TRefrigLib lib(FuzzFile("RefLib8.rdf", reinterpret_cast<const std::uint8_t*>(kLibrary),
-                                   std::char_traits<char>::length(kLibrary)));
-    return lib;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    TRefrigLib& lib = Library();
+    TRefrigLib& lib = FuzzLibrary();
     lib.SelectByName("R22");
     TKelvora k(lib);
     k.SetDefaults();
