@@ -1,13 +1,13 @@
 #include "gifwriter.h"
 
-#include <cerrno>
-#include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <gif_lib.h>
-#include <unistd.h>
+
+#include "errors.h"
+#include "wholefile.h"
 
 namespace art {
 
@@ -24,17 +24,16 @@ bool WriteGif(const QImage& image, const QString& path, QString& error)
     std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
         GifMakeMapObject(256, colours.data()), GifFreeMapObject);
 
-    // Opened here rather than by giflib, which would create the file readable by its
-    // owner only; this way the user's file-creation mask decides, as for any file.
-    const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (fd < 0) {
-        error = QString("cannot create %1: %2").arg(path, std::strerror(errno));
-        return false;
-    }
+    // Encoded in memory, then saved by the program's one writer: a full disk or a
+    // killed run leaves the previous picture, never half of one.
+    std::string bytes;
+    const auto append = [](GifFileType* file, const GifByteType* data, int length) {
+        static_cast<std::string*>(file->UserData)->append(reinterpret_cast<const char*>(data), size_t(length));
+        return length;
+    };
     int code = 0;
-    GifFileType* gif = EGifOpenFileHandle(fd, &code);
+    GifFileType* gif = EGifOpen(&bytes, append, &code);
     if (!gif) {
-        ::close(fd);
         error = QString("cannot create %1: %2").arg(path, GifErrorString(code));
         return false;
     }
@@ -49,9 +48,17 @@ bool WriteGif(const QImage& image, const QString& path, QString& error)
     const int writeError = gif->Error;
     if (EGifCloseFile(gif, &code) != GIF_OK)
         ok = false;
-    if (!ok)
+    if (!ok) {
         error = QString("cannot write %1: %2").arg(path, GifErrorString(writeError ? writeError : code));
-    return ok;
+        return false;
+    }
+    try {
+        WriteWholeFile(path.toStdString(), bytes);
+    } catch (const FileError& e) {
+        error = QString::fromStdString(e.what());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace art

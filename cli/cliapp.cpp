@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <map>
+#include <new>
 #include <optional>
 #include <set>
 
@@ -18,7 +17,9 @@
 #include "refriglib.h"
 #include "refrigsummary.h"
 #include "txvalvemodel.h"
+#include "utf8.h"
 #include "valveselection.h"
+#include "wholefile.h"
 
 namespace {
 
@@ -102,12 +103,11 @@ private:
     const TCliContext& context_;
 };
 
+// An exchange text saved to a file: 8-bit text of the Windows era or UTF-8 as
+// this program prints it, taken into the program's text encoding.
 std::string ReadTextFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        ThrowCannotOpen(path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return FileTextToUtf8(ReadWholeFile(path));
 }
 
 } // namespace
@@ -205,14 +205,21 @@ int TCli::Props(const TCommandLine& line, std::ostream& out, std::ostream& err)
     TRefrigLib& lib = SharedRefrigLib();
     lib.LastWarning = rwNone;
     lib.SelectByName(name);
-    if (lib.LastWarning == rwNotInLibrary) {
+    // Where the library has no R22 (or there is no library at all) the built-in
+    // record is R22, as the solver takes it; any other name must be in the file.
+    if (lib.LastWarning == rwNotInLibrary && !SameText(name, DefaultRefrigData().RNumber)) {
         err << "Refrigerant " << name << " is not in the library " << lib.LibraryFile() << ".\n";
         return kRefused;
     }
     const double pressure = lib.DewP(*temp) * 0.001;
-    for (const auto& text : RefrigSummaryLines(lib, *temp, pressure))
+    std::string failure;
+    for (const auto& text : RefrigSummaryLines(lib, *temp, pressure, &failure))
         out << text << "\n";
     out << FormatNumber("Saturation Pressure = %0.3f kPa", pressure) << "\n";
+    if (!failure.empty()) {
+        err << failure << "\n";
+        return kRefused;
+    }
     return kOk;
 }
 
@@ -432,6 +439,9 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return command->second.run(line, out, err);
     } catch (const KelvoraError& e) {
         err << e.what() << "\n";
+        return kRefused;
+    } catch (const std::bad_alloc&) {
+        err << "Out of memory.\n";
         return kRefused;
     }
 }

@@ -1,26 +1,22 @@
 #include "inifile.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "errors.h"
 #include "numtext.h"
+#include "utf8.h"
+#include "wholefile.h"
 
 TIniFile TIniFile::Load(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    std::string text;
+    std::string bytes;
     try {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        return {}; // a folder or a device that cannot be read reads as no file
+        bytes = ReadWholeFile(path);
+    } catch (const FileError&) {
+        return {}; // missing, or a folder or a device that cannot be read: no file
     }
-    if (in.bad())
-        return {};
-    TIniFile ini = FromText(text);
+    // Names and texts enter the program's text encoding here, once, so that a
+    // name shown, saved in a project and selected again is the same text.
+    TIniFile ini = FromText(FileTextToUtf8(bytes));
     ini.exists_ = true;
     return ini;
 }
@@ -47,14 +43,11 @@ TIniFile TIniFile::FromText(std::string_view text)
             if (close == std::string_view::npos)
                 continue;
             const std::string_view name = TrimBlanks(line.substr(1, close - 1));
-            current = nullptr;
-            for (auto& s : ini.sections_)
-                if (SameText(s.name, name))
-                    current = &s; // a repeated section adds to the first one
-            if (!current) {
+            // A repeated section adds to the first one.
+            const auto [at, added] = ini.index_.try_emplace(LowerCase(name), ini.sections_.size());
+            if (added)
                 ini.sections_.push_back({std::string(name), {}});
-                current = &ini.sections_.back();
-            }
+            current = &ini.sections_[at->second];
             continue;
         }
         const size_t eq = line.find('=');
@@ -70,10 +63,8 @@ TIniFile TIniFile::FromText(std::string_view text)
 
 const TIniFile::Section* TIniFile::Find(std::string_view section) const
 {
-    for (const auto& s : sections_)
-        if (SameText(s.name, section))
-            return &s;
-    return nullptr;
+    const auto at = index_.find(LowerCase(section));
+    return at == index_.end() ? nullptr : &sections_[at->second];
 }
 
 std::vector<std::string> TIniFile::SectionNames() const

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Read-only INI profile text, read by the rules of the Windows profile-string
@@ -20,7 +21,8 @@ public:
     static constexpr size_t MaxValueLength = 2047;
     static constexpr size_t SectionNameBlock = 16383;
 
-    // Reads the whole file; a missing or unreadable file reads as empty.
+    // Reads the whole file; a missing or unreadable file, or one that is not a
+    // regular file, reads as empty. 8-bit text becomes UTF-8 (see FileTextToUtf8).
     static TIniFile Load(const std::string& path);
     static TIniFile FromText(std::string_view text);
 
@@ -53,6 +55,7 @@ private:
     const Section* Find(std::string_view section) const;
 
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> index_; // case-folded name -> section
     bool exists_ = false;
 };
 

@@ -2,32 +2,17 @@
 
 #include <utility>
 
-#include "errors.h"
+#include "wholefile.h"
 
-TPageFile::TPageFile(std::string fileName)
-    : fileName_(std::move(fileName)), out_(fileName_, std::ios::binary | std::ios::trunc)
-{
-    if (!out_)
-        ThrowCannotCreate(fileName_);
-}
+TPageFile::TPageFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 void TPageFile::Line(std::string_view text)
 {
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out_.write("\r\n", 2);
-    CheckWritten();
+    text_.append(text);
+    text_.append("\r\n");
 }
 
 void TPageFile::Close()
 {
-    out_.flush();
-    CheckWritten();
-    out_.close();
-    CheckWritten();
-}
-
-void TPageFile::CheckWritten()
-{
-    if (!out_)
-        ThrowCannotWrite(fileName_);
+    WriteWholeFile(fileName_, text_);
 }

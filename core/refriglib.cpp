@@ -71,11 +71,6 @@ void ReadRecord(const TIniFile& ini, const std::string& s, TRefrigData& r)
     ReadList(ini, s, "si", r.si);
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b)
-{
-    return LowerCase(a) < LowerCase(b);
-}
-
 } // namespace
 
 TRefrigLib::TRefrigLib(std::string libraryFile) : root_([this](double t) { return EnthalpyResidual(t); })
@@ -94,16 +89,29 @@ void TRefrigLib::OpenLibraryFile(std::string libraryFile)
     numbers_.clear();
     LastWarning = rwNone;
 
+    positions_.clear();
+
+    // The file's reader already holds a name that differs only in case from an
+    // earlier one as that earlier section.
     const TIniFile ini = OpenFile();
-    for (const auto& name : ini.SectionNames()) {
-        const bool seen = std::any_of(names_.begin(), names_.end(), [&](const std::string& n) { return SameText(n, name); });
-        if (!seen)
-            names_.push_back(name); // a name differing only in case from an earlier one is dropped
+    names_ = ini.SectionNames();
+    std::vector<std::string> folded(names_.size());
+    std::vector<size_t> order(names_.size());
+    for (size_t i = 0; i < names_.size(); ++i) {
+        folded[i] = LowerCase(names_[i]);
+        order[i] = i;
     }
-    std::stable_sort(names_.begin(), names_.end(), LessIgnoringCase);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return folded[a] < folded[b]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(names_.size());
+    for (size_t i : order)
+        sorted.push_back(std::move(names_[i]));
+    names_ = std::move(sorted);
     numbers_.reserve(names_.size());
-    for (const auto& name : names_)
-        numbers_.push_back(ini.ReadInteger(name, "InternalNumber", -1));
+    for (size_t i = 0; i < names_.size(); ++i) {
+        positions_.emplace(LowerCase(names_[i]), static_cast<int>(i));
+        numbers_.push_back(ini.ReadInteger(names_[i], "InternalNumber", -1));
+    }
 }
 
 TIniFile TRefrigLib::OpenFile()
@@ -114,17 +122,19 @@ TIniFile TRefrigLib::OpenFile()
 
 int TRefrigLib::IndexOf(const std::string& name) const
 {
-    for (size_t i = 0; i < names_.size(); ++i)
-        if (SameText(names_[i], name))
-            return static_cast<int>(i);
-    return -1;
+    const auto at = positions_.find(LowerCase(name));
+    return at == positions_.end() ? -1 : at->second;
 }
 
 void TRefrigLib::SelectByName(const std::string& name)
 {
     if (SameText(name, loadedName_))
         return;
-    const TIniFile ini = OpenFile();
+    SelectFrom(OpenFile(), name);
+}
+
+void TRefrigLib::SelectFrom(const TIniFile& ini, const std::string& name)
+{
     const int index = IndexOf(name);
     if (ini.SectionExists(name)) {
         // Read into a copy, so that a bad coefficient list leaves the selection as it was.
@@ -155,7 +165,9 @@ void TRefrigLib::SelectByNumber(int n)
     const TIniFile ini = OpenFile();
     for (const auto& name : names_) {
         if (ini.ReadInteger(name, "InternalNumber", -1) == n) {
-            SelectByName(name);
+            // The file just read serves the selection too.
+            if (!SameText(name, loadedName_))
+                SelectFrom(ini, name);
             return;
         }
     }

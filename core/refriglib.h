@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "refrigdata.h"
@@ -93,6 +94,8 @@ public:
 private:
     int IndexOf(const std::string& name) const;
     class TIniFile OpenFile();
+    // Reads the section `name` of an opened library file into the record.
+    void SelectFrom(const class TIniFile& ini, const std::string& name);
 
     std::string file_;
     TRefrigData data_;
@@ -100,6 +103,7 @@ private:
     int index_ = -1;
     std::vector<std::string> names_;
     std::vector<int> numbers_;
+    std::unordered_map<std::string, int> positions_; // case-folded name -> index
     TRoot root_;
     double residualTSat_ = 0;
     double residualH_ = 0;

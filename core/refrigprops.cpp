@@ -39,7 +39,7 @@ double TRefrigLib::DewP(double t) const { return SatPressure(data_.dp, t); }
 double TRefrigLib::DewT(double p) const { return SatTemperature(data_.dp, p); }
 double TRefrigLib::BubbleP(double t) const { return SatPressure(data_.bp, t); }
 double TRefrigLib::BubbleT(double p) const { return SatTemperature(data_.bp, p); }
-double TRefrigLib::GetPCrit() const { return data_.PCrit * 1000.0; }
+double TRefrigLib::GetPCrit() const { return CheckFinite(data_.PCrit * 1000.0); }
 double TRefrigLib::GetTCrit() const { return data_.TCrit; }
 double TRefrigLib::GetTBoil() const { return data_.TBoil; }
 double TRefrigLib::Glide(double p) const { return CheckFinite(DewT(p) - BubbleT(p)); }

@@ -5,7 +5,8 @@
 #include "numtext.h"
 #include "refriglib.h"
 
-std::vector<std::string> RefrigSummaryLines(const TRefrigLib& lib, double temperature, double pressureKPa)
+std::vector<std::string> RefrigSummaryLines(const TRefrigLib& lib, double temperature, double pressureKPa,
+                                            std::string* failure)
 {
     std::vector<std::string> lines{lib.Description(), ""};
     try {
@@ -17,7 +18,9 @@ std::vector<std::string> RefrigSummaryLines(const TRefrigLib& lib, double temper
         lines.push_back(FormatNumber("Liquid Density = %0.1f kg/m³", CheckedDiv(1.0, lib.SatLiqVolume(temperature))));
         // The value is kJ/kg; the units text is the one users know from this line.
         lines.push_back(FormatNumber("Latent Heat = %0.1f kJ/kgK", lib.LatentHeat(temperature) * 0.001));
-    } catch (const KelvoraError&) {
+    } catch (const KelvoraError& e) {
+        if (failure)
+            *failure = e.what();
         lines.emplace_back();
         lines.emplace_back("Error reading this refrigerant...");
     }

@@ -1,14 +1,13 @@
 #include "reportpage.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 
 #include "cliptext.h"
 #include "cycle.h"
 #include "errors.h"
 #include "numtext.h"
 #include "pagefile.h"
+#include "wholefile.h"
 
 namespace {
 
@@ -73,16 +72,7 @@ constexpr const char* kStyleLines[] = {
 
 std::vector<std::string> LetterheadLines(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        ThrowCannotOpen(path);
-    std::string text;
-    try {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        ThrowCannotOpen(path);
-    }
-    return SplitTextLines(text);
+    return SplitTextLines(ReadWholeFile(path));
 }
 
 } // namespace

@@ -64,3 +64,13 @@ std::string Latin1ToUtf8(std::string_view bytes)
         AppendUtf8(out, static_cast<unsigned char>(c));
     return out;
 }
+
+std::string FileTextToUtf8(std::string_view bytes)
+{
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t start = at;
+        if (NextUtf8(bytes, at) == U'\uFFFD' && bytes.substr(start, at - start) != "\xEF\xBF\xBD")
+            return Latin1ToUtf8(bytes);
+    }
+    return std::string(bytes);
+}

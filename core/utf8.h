@@ -15,3 +15,7 @@ void AppendUtf8(std::string& out, char32_t cp);
 
 // Each byte one character (ISO 8859-1), as UTF-8.
 std::string Latin1ToUtf8(std::string_view bytes);
+
+// Text of a file that may be of either era: kept when it is valid UTF-8 (a file
+// written on this system), otherwise each byte one character (ISO 8859-1).
+std::string FileTextToUtf8(std::string_view bytes);

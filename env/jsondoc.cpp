@@ -4,19 +4,12 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <sstream>
 
 #include "errors.h"
 #include "numtext.h"
 #include "utf8.h"
-
-#ifdef __unix__
-#include <unistd.h>
-#endif
+#include "wholefile.h"
 
 namespace {
 
@@ -147,7 +140,14 @@ void WriteValue(std::string& out, const TJsonDoc& v, int level)
         break;
     case nlohmann::json::value_t::number_float: {
         const double d = v.get<double>();
-        out += std::isfinite(d) ? RealToText(d, 15) : "null";
+        if (!std::isfinite(d)) {
+            out += "null";
+            break;
+        }
+        // 15 digits, unless they round beyond the largest double and would not load
+        // again; the shortest exact text then serves.
+        const std::string text = RealToText(d, 15);
+        out += ParseReal(text) ? text : ShortestReal(d);
         break;
     }
     default:
@@ -284,29 +284,55 @@ void JsonGetFormPos(const TJsonDoc& doc, const std::string& key, TFormBounds& bo
     bounds.Top = JsonInt(*pos, "Top", 0);
 }
 
+namespace {
+
+// Builds the document as the library's own parser does, but gives up on nesting
+// deeper than kJsonMaxDepth: every later step (copies of members, the writer, a
+// member's text) walks the document recursively.
+class TDepthLimitedDom {
+public:
+    using Dom = nlohmann::detail::json_sax_dom_parser<TJsonDoc>;
+    explicit TDepthLimitedDom(TJsonDoc& doc) : dom_(doc, false) {}
+
+    bool null() { return dom_.null(); }
+    bool boolean(bool v) { return dom_.boolean(v); }
+    bool number_integer(TJsonDoc::number_integer_t v) { return dom_.number_integer(v); }
+    bool number_unsigned(TJsonDoc::number_unsigned_t v) { return dom_.number_unsigned(v); }
+    bool number_float(TJsonDoc::number_float_t v, const TJsonDoc::string_t& text) { return dom_.number_float(v, text); }
+    bool string(TJsonDoc::string_t& v) { return dom_.string(v); }
+    bool binary(TJsonDoc::binary_t& v) { return dom_.binary(v); }
+    bool start_object(std::size_t n) { return ++depth_ <= kJsonMaxDepth && dom_.start_object(n); }
+    bool key(TJsonDoc::string_t& v) { return dom_.key(v); }
+    bool end_object() { return --depth_, dom_.end_object(); }
+    bool start_array(std::size_t n) { return ++depth_ <= kJsonMaxDepth && dom_.start_array(n); }
+    bool end_array() { return --depth_, dom_.end_array(); }
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& token, const Exception& e)
+    {
+        return dom_.parse_error(position, token, e);
+    }
+
+private:
+    Dom dom_;
+    int depth_ = 0;
+};
+
+} // namespace
+
+std::optional<TJsonDoc> JsonParseBytes(std::string_view bytes)
+{
+    const std::string text = DecodeFileText(std::string(bytes));
+    TJsonDoc doc;
+    TDepthLimitedDom builder(doc);
+    // Not strict: the first complete value is taken and the text after it ignored.
+    if (!TJsonDoc::sax_parse(text.begin(), text.end(), &builder, nlohmann::json::input_format_t::json, false))
+        return std::nullopt;
+    return doc;
+}
+
 std::optional<TJsonDoc> JsonLoadFile(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        ThrowCannotOpen(fileName);
-    std::string bytes;
-    try {
-        // Reading a folder raises from inside the stream buffer.
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        ThrowCannotOpen(fileName);
-    }
-    if (in.bad())
-        ThrowCannotOpen(fileName);
-    std::istringstream text(DecodeFileText(bytes));
-    try {
-        // Reading one value from a stream stops after it: trailing text is ignored.
-        TJsonDoc doc;
-        text >> doc;
-        return doc;
-    } catch (const nlohmann::json::exception&) {
-        return std::nullopt;
-    }
+    return JsonParseBytes(ReadWholeFile(fileName));
 }
 
 std::string JsonSaveText(const TJsonDoc& doc)
@@ -319,30 +345,5 @@ std::string JsonSaveText(const TJsonDoc& doc)
 
 void JsonSaveFile(const TJsonDoc& doc, const std::string& fileName)
 {
-    namespace fs = std::filesystem;
-    const std::string text = JsonSaveText(doc);
-    const fs::path target(fileName);
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(
-#ifdef __unix__
-                         ::getpid()
-#else
-                         0
-#endif
-                     );
-    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
-    if (!f)
-        ThrowCannotCreate(fileName);
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
-#ifdef __unix__
-    ok = ok && ::fsync(::fileno(f)) == 0;
-#endif
-    ok = (std::fclose(f) == 0) && ok;
-    std::error_code ec;
-    if (ok)
-        fs::rename(temp, target, ec);
-    if (!ok || ec) {
-        fs::remove(temp, ec);
-        ThrowCannotWrite(fileName);
-    }
+    WriteWholeFile(fileName, JsonSaveText(doc));
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -46,7 +47,11 @@ void JsonGetFormPos(const TJsonDoc& doc, const std::string& key, TFormBounds& bo
 // is one character. The first complete JSON value is taken and the rest ignored.
 // Returns nothing when the text does not parse; raises FileError when the file
 // cannot be opened.
+// Nesting deeper than kJsonMaxDepth objects and arrays does not parse either.
 std::optional<TJsonDoc> JsonLoadFile(const std::string& fileName);
+// The document of a file's bytes, read as JsonLoadFile reads them.
+std::optional<TJsonDoc> JsonParseBytes(std::string_view bytes);
+inline constexpr int kJsonMaxDepth = 512;
 
 // Writes the document as pure ASCII (\u escapes), indented one blank per level,
 // CR LF line breaks, numbers with "." and up to 15 significant digits. The file is

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "cliptext.h"
@@ -430,3 +432,145 @@ TEST_F(Cli, CompressorsRefusesWhatItCannotRun)
         EXPECT_EQ(r.out, "");
     }
 }
+
+// Hostile and unusual files: each ends in its message and exit code, never a
+// crash, a hang, an infinity or a lost file.
+TEST_F(Cli, HostileFilesEndInTheirMessage)
+{
+    const std::string deep = dir.Write("deep.rdf", "{\"app\":" + std::string(70000, '[') + std::string(70000, ']') +
+                                                       ",\"ver\":\"\"}");
+    std::filesystem::create_directory(dir.File("folder"));
+    const std::string folder = dir.File("folder");
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = dir.Write("huge.txv", "[Header]\r\nQUnits=Tons\r\ndPRange=8\r\nteRange=0\r\n"
+                                                   "[Small]\r\nte0=1\r\n[Huge]\r\nte0=5.2e307\r\n");
+    const std::string hugeMessage = "Expansion valve file error: Capacity 5.2e+307 Tons of \"Huge\" not allowed...\n";
+    const std::string out = dir.File("out.rdf");
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"solve", deep}, "Invalid Json data file (" + deep + ")!\n"},
+        {{"diagnose", deep, dir.File("d.htm")}, "Invalid Json data file (" + deep + ")!\n"},
+        {{"solve", folder}, "Cannot open file \"" + folder + "\".\n"},
+        {{"solve", "/dev/zero"}, "Cannot open file \"/dev/zero\".\n"},
+        {{"solve", pipe}, "Cannot open file \"" + pipe + "\".\n"},
+        {{"paste", folder, out}, "Cannot open file \"" + folder + "\".\n"},
+        {{"paste", "/dev/zero", out}, "Cannot open file \"/dev/zero\".\n"},
+        {{"paste", pipe, out}, "Cannot open file \"" + pipe + "\".\n"},
+        {{"txv", huge, "--te", "0", "--dp", "8", "--duty", "10"}, hugeMessage},
+        {{"txv", huge, "--te", "0", "--dp", "8", "--model", "Huge"}, hugeMessage},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--library", library});
+        const auto r = Run(args);
+        EXPECT_EQ(r.code, 2) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("d.htm")));
+}
+
+TEST_F(Cli, LibraryEntriesBeyondTheNumbersAreRefused)
+{
+    const std::string lib = dir.Write("huge.rdf", "[R22]\r\nRNumber=R22\r\nPCrit=1e308\r\n");
+    const auto r = Run({"props", "R22", "0", "--library", lib});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "Floating point overflow\n");
+    EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Critical Temperature = 96.1 °C\n\nError reading this refrigerant...\n"), std::string::npos)
+        << r.out;
+}
+
+TEST_F(Cli, LargestNumbersSaveAndLoadAgain)
+{
+    TRefrigLib lib(library);
+    TKelvora k(lib);
+    k.SetDefaults();
+    k.hrf = std::numeric_limits<double>::max();
+    const std::string plant = dir.File("plant.rdf");
+    k.SaveToFile(plant);
+    const std::string saved = dir.File("saved.rdf");
+    const auto first = Run({"solve", plant, "--save", saved, "--library", library});
+    const auto again = Run({"solve", saved, "--library", library});
+    EXPECT_EQ(again.code, first.code) << again.err;
+    EXPECT_EQ(again.out, first.out);
+
+    // The same through an exchange text.
+    auto lines = k.GetClipText();
+    lines[30] = "hrf=1.7976931348623157e308";
+    const std::string pasted = dir.File("pasted.rdf");
+    EXPECT_EQ(Run({"paste", dir.Write("clip.txt", JoinTextLines(lines)), pasted, "--library", library}).code, 0);
+    const auto fromPaste = Run({"solve", pasted, "--library", library});
+    EXPECT_NE(fromPaste.code, 2) << fromPaste.err;
+}
+
+TEST_F(Cli, EightBitRefrigerantNamesStayTheSameRefrigerant)
+{
+    // Library and exchange text of the Windows era: "Kälte-134" with the byte E4.
+    const std::string eightBit = dir.Write("Latin.rdf", "[R22]\r\nRNumber=R22\r\n[K\xE4lte-134]\r\nRNumber=K\xE4lte-134\r\n"
+                                                        "InternalNumber=3\r\ndp=21.2,-2190.5,246.4\r\nbp=21.2,-2190.5,246.4\r\n");
+    TRefrigLib lib(library);
+    TKelvora k(lib);
+    k.SetDefaults();
+    auto lines = k.GetClipText();
+    lines[1] = "rnum=K\xE4lte-134";
+    const std::string plant = dir.File("plant.rdf");
+    auto r = Run({"paste", dir.Write("clip.txt", JoinTextLines(lines)), plant, "--library", eightBit});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(TTempFolder::Read(plant).find("\"rnum\": \"K\\u00e4lte-134\""), std::string::npos);
+    r = Run({"solve", plant, "--library", eightBit});
+    EXPECT_EQ(SplitTextLines(r.out).at(1), "rnum=K\xC3\xA4lte-134") << "not R22";
+    // What solve prints pastes again as the same refrigerant.
+    const std::string again = dir.File("again.rdf");
+    EXPECT_EQ(Run({"paste", dir.Write("printed.txt", r.out), again, "--library", eightBit}).code, 0);
+    EXPECT_EQ(SplitTextLines(Run({"solve", again, "--library", eightBit}).out).at(1), "rnum=K\xC3\xA4lte-134");
+    EXPECT_EQ(Run({"list", "--library", eightBit}).out, "K\xC3\xA4lte-134\nR22\n");
+}
+
+TEST_F(Cli, SavesWriteThroughLinksAndKeepTheMode)
+{
+    const std::string real = Project("real.rdf");
+    ::chmod(real.c_str(), 0600);
+    const std::string link = dir.File("plant.rdf");
+    std::filesystem::create_symlink(real, link);
+    const auto r = Run({"solve", link, "--save", link, "--library", library});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    struct stat st {};
+    ::stat(real.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(Run({"solve", real, "--library", library}).out, r.out);
+}
+
+TEST_F(Cli, WithoutALibraryR22IsTheBuiltInRecord)
+{
+    // A program moved away from its data: no library file in its common data folder.
+    std::filesystem::create_directories(dir.File("Zandrovel/Kelvora"));
+    program = dir.File("Zandrovel/Kelvora/kelvora-cli");
+    std::filesystem::copy_file(KELVORA_CLI, program);
+    auto r = Run({"props", "R22", "0"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 37), "R22 (chlorodifluoromethane, CHClF2)\n\n");
+    EXPECT_NE(r.out.find("Saturation Pressure = 499.657 kPa\n"), std::string::npos);
+    r = Run({"props", "R134a", "0"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "Refrigerant R134a is not in the library " + dir.File("Zandrovel/Common Files/RefLib8.rdf") + ".\n");
+    EXPECT_EQ(Run({"solve", Project("plant.rdf")}).code, 0);
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST_F(Cli, RunningOutOfMemoryIsAMessage)
+{
+    // A sparse file larger than the memory the run may take.
+    const std::string big = dir.File("big.txt");
+    std::filesystem::resize_file(dir.Write("big.txt", "Kelvora 1.2.0.0\r\n"), 1ull << 32);
+    const auto r = Run({"paste", big, dir.File("out.rdf"), "--library", library}, "ulimit -v 400000;");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "Out of memory.\n");
+}
+#endif

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <limits>
 
 #include "cycle.h"
 #include "cyclefields.h"
@@ -95,7 +98,7 @@ TEST_F(ProjectFile, ForeignOrOtherVersionFilesChangeNothing)
     const TKelvora before = k;
     struct Case {
         const char* name;
-        const char* text;
+        std::string text;
         const char* message;
     };
     const Case cases[] = {
@@ -106,6 +109,9 @@ TEST_F(ProjectFile, ForeignOrOtherVersionFilesChangeNothing)
         {"later.rdf", R"({"app": "kelvora", "ver": "1.2.0.1", "rnum": "R22", "HP": 1})",
          "Json data file version mismatch (%s)!"},
         {"no-ver.rdf", R"({"app": "KELVORA", "rnum": "R22"})", "Json data file version mismatch (%s)!"},
+        // Nested deeper than any document may be: not JSON, and no stack overflow.
+        {"deep.rdf", "{\"app\":" + std::string(70000, '[') + std::string(70000, ']') + ",\"ver\":\"\"}",
+         "Invalid Json data file (%s)!"},
     };
     for (const auto& c : cases) {
         const std::string path = dir.Write(c.name, c.text);
@@ -121,6 +127,53 @@ TEST_F(ProjectFile, ForeignOrOtherVersionFilesChangeNothing)
         EXPECT_EQ(lib.GetName(), "R134a") << c.name;
     }
     EXPECT_THROW(k.LoadFromFile(dir.File("missing.rdf")), FileError);
+    // A folder or a device is no project file, and is not read until memory runs out.
+    std::filesystem::create_directory(dir.File("folder.rdf"));
+    for (const std::string& path : {dir.File("folder.rdf"), std::string("/dev/zero")})
+        try {
+            k.LoadFromFile(path);
+            ADD_FAILURE() << path << " must be refused";
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\".");
+        }
+    ExpectSameNumbers(k, before);
+}
+
+TEST_F(ProjectFile, ExtremeValuesLoadBackAsSaved)
+{
+    FillDistinct(k);
+    k.hrf = std::numeric_limits<double>::max();
+    k.HP = -std::numeric_limits<double>::max();
+    k.x4 = std::numeric_limits<double>::denorm_min();
+    const std::string path = dir.File("extreme.rdf");
+    k.SaveToFile(path);
+    TKelvora loaded{lib};
+    loaded.LoadFromFile(path); // a save that succeeded always loads
+    EXPECT_EQ(loaded.hrf, k.hrf);
+    EXPECT_EQ(loaded.HP, k.HP);
+    EXPECT_EQ(loaded.x4, k.x4);
+}
+
+TEST_F(ProjectFile, EightBitRefrigerantNameLoadsAsTheSameRefrigerant)
+{
+    // The library file is 8-bit text; a name with a byte beyond ASCII ("Kälte-134").
+    TRefrigLib eightBit{dir.Write("Latin.rdf", std::string(kLibrary) + "[K\xE4lte-134]\r\nRNumber=K\xE4lte-134\r\n"
+                                                                     "dp=21.2,-2190.5,246.4\r\n")};
+    const std::string name = "K\xC3\xA4lte-134"; // as the program holds text
+    ASSERT_NE(std::find(eightBit.RefrigNames().begin(), eightBit.RefrigNames().end(), name), eightBit.RefrigNames().end());
+    TKelvora plant{eightBit};
+    eightBit.SelectByName(name);
+    ASSERT_EQ(eightBit.GetName(), name);
+    const std::string path = dir.File("plant.rdf");
+    plant.SaveToFile(path);
+    EXPECT_NE(TTempFolder::Read(path).find("\"rnum\": \"K\\u00e4lte-134\""), std::string::npos);
+
+    eightBit.SelectByName("R22");
+    eightBit.LastWarning = rwNone;
+    plant.LoadFromFile(path);
+    EXPECT_EQ(eightBit.GetName(), name);
+    EXPECT_EQ(eightBit.LastWarning, rwNone);
+    EXPECT_EQ(eightBit.Data().dp[1], -2190.5);
 }
 
 TEST_F(ProjectFile, MissingMembersTakeTheirDefaults)

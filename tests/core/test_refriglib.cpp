@@ -215,6 +215,50 @@ TEST_F(LibraryFile, SelectByNumberTakesTheFirstMatchInIndexOrder)
     EXPECT_EQ(lib.GetName(), "R404A"); // left as it was
 }
 
+TEST_F(LibraryFile, ManySectionsAreReadInOnePassEach)
+{
+    // Each name was once compared with every earlier one: 100,000 sections took
+    // minutes. The index holds what fits in the name block; every section is
+    // selectable by name and by number.
+    std::string text;
+    const int count = 100000;
+    for (int i = 0; i < count; ++i)
+        text += "[F" + std::to_string(i) + "]\nInternalNumber=" + std::to_string(i + 1000) + "\n";
+    text += "[f5]\nTCrit=50\n"; // the same section as F5, only in other letters
+    Write(text);
+    TRefrigLib lib(path_);
+    ASSERT_FALSE(lib.RefrigNames().empty());
+    EXPECT_EQ(lib.RefrigNames().front(), "F0");
+    EXPECT_EQ(lib.NumberOf("f1"), 1001);
+    const int reads = lib.FileReads();
+    lib.SelectByName("F99999");
+    EXPECT_EQ(lib.GetNumber(), 100999);
+    lib.SelectByName("F5");
+    EXPECT_EQ(lib.Data().TCrit, 50.0);
+    lib.SelectByNumber(1002);
+    EXPECT_EQ(lib.GetNumber(), 1002);
+    EXPECT_EQ(lib.RefrigNames().at(lib.GetIndex()), "F2");
+    EXPECT_EQ(lib.FileReads(), reads + 3); // one read of the file per selection
+}
+
+TEST_F(LibraryFile, EightBitNamesAreTheProgramsText)
+{
+    // The file is 8-bit text; "K\xE4lte" holds the byte of a-umlaut. UTF-8 files
+    // (written on this system) keep their text.
+    Write("[K\xE4lte-134]\r\nRNumber=K\xE4lte-134\r\nChemicalName=Tetrafluor\xE4than\r\nInternalNumber=3\r\n");
+    TRefrigLib lib(path_);
+    ASSERT_EQ(lib.RefrigNames(), std::vector<std::string>{"K\xC3\xA4lte-134"});
+    lib.SelectByName("K\xC3\xA4lte-134");
+    EXPECT_EQ(lib.LastWarning, rwNone);
+    EXPECT_EQ(lib.GetName(), "K\xC3\xA4lte-134");
+    EXPECT_EQ(lib.Data().ChemicalName, "Tetrafluor\xC3\xA4than");
+    EXPECT_EQ(lib.NumberOf("K\xC3\xA4lte-134"), 3);
+
+    Write("[K\xC3\xA4lte-134]\r\nRNumber=K\xC3\xA4lte-134\r\n");
+    TRefrigLib utf8(path_);
+    EXPECT_EQ(utf8.RefrigNames(), std::vector<std::string>{"K\xC3\xA4lte-134"});
+}
+
 TEST(RefrigLibWithoutFile, EverySelectionGivesTheDefaultRecord)
 {
     TRefrigLib lib("/nonexistent/RefLib8.rdf");

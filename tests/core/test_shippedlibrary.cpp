@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include "errors.h"
 #include "refriglib.h"
 #include "refrigsummary.h"
+#include "tempfolder.h"
 
 namespace {
 const std::string kShippedLibrary = std::string(KELVORA_SOURCE_DIR) + "/assets/Common Files/RefLib8.rdf";
@@ -59,4 +61,21 @@ TEST(RefrigSummaryLines, StopsAtAFailingCorrelation)
     EXPECT_EQ(lines[5], "Temperature Glide = 0.0 °C");
     EXPECT_EQ(lines[6], "");
     EXPECT_EQ(lines[7], "Error reading this refrigerant...");
+}
+
+TEST(RefrigSummaryLines, CriticalPressureBeyondTheNumbersIsAnErrorNotInf)
+{
+    TTempFolder dir;
+    // 1e308 kPa is a number; in Pa it is not.
+    TRefrigLib lib(dir.Write("RefLib8.rdf", "[Huge]\r\nRNumber=Huge\r\nPCrit=1e308\r\n"));
+    lib.SelectByName("Huge");
+    EXPECT_THROW(lib.GetPCrit(), ArithmeticError);
+    std::string failure;
+    const auto lines = RefrigSummaryLines(lib, 0.0, 500.0, &failure);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[2], "Critical Temperature = 96.1 °C");
+    EXPECT_EQ(lines[4], "Error reading this refrigerant...");
+    EXPECT_EQ(failure, "Floating point overflow");
+    for (const auto& line : lines)
+        EXPECT_EQ(line.find("inf"), std::string::npos) << line;
 }

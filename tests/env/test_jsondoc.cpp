@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <sys/stat.h>
 
 #include "errors.h"
+#include "filesizelimit.h"
 #include "jsondoc.h"
 #include "pathjoin.h"
 
@@ -211,14 +214,14 @@ TEST_F(TempFolder, FailedSaveKeepsThePreviousFile)
         EXPECT_EQ(ReadBytes(path), before) << what;
     };
 
-    // A disk that fills up half way: the new text goes to "<file>.tmp<pid>" first,
-    // here a link to the always-full device.
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    if (fs::exists("/dev/full")) {
-        fs::create_symlink("/dev/full", temp);
+    // A disk that fills up half way; the temporary file is removed again.
+    {
+        doc["long"] = std::string(10000, 'x');
+        TFileSizeLimit full(1000);
         expectFailureNamingTheFile("full disk");
-        EXPECT_FALSE(fs::exists(fs::symlink_status(temp))) << "the temporary file is removed";
+        doc.erase("long");
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
     // A folder that cannot be written to (root may write anyway).
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
@@ -229,4 +232,59 @@ TEST_F(TempFolder, FailedSaveKeepsThePreviousFile)
     EXPECT_THROW(JsonSaveFile(doc, PathOf("nofolder/x.rdf")), FileError);
     JsonSaveFile(doc, path);
     EXPECT_EQ(JsonInt(*JsonLoadFile(path), "v", 0), 2);
+}
+
+TEST_F(TempFolder, NestingBeyondTheDepthLimitIsNotJson)
+{
+    // Deep enough to overflow the stack in any recursive walk of the document.
+    const auto nested = [](int depth, const std::string& open, const std::string& close) {
+        std::string text = "{\"app\": ";
+        for (int i = 0; i < depth; ++i)
+            text += open;
+        for (int i = 0; i < depth; ++i)
+            text += close;
+        return text + ", \"ver\": \"\"}";
+    };
+    const std::string path = PathOf("deep.json");
+    WriteBytes(path, nested(70000, "[", "]"));
+    EXPECT_FALSE(JsonLoadFile(path));
+    WriteBytes(path, nested(70000, "{\"a\":", "}"));
+    EXPECT_FALSE(JsonLoadFile(path));
+
+    // The outer object counts as a level: kJsonMaxDepth levels in all load.
+    WriteBytes(path, nested(kJsonMaxDepth - 1, "[", "]"));
+    const auto deepest = JsonLoadFile(path);
+    ASSERT_TRUE(deepest);
+    EXPECT_EQ(JsonStr(*deepest, "ver", "?"), "");
+    EXPECT_EQ(JsonStr(*deepest, "app", "").size(), 2u * (kJsonMaxDepth - 1));
+    JsonSaveFile(*deepest, path); // the writer walks every level
+    EXPECT_TRUE(JsonLoadFile(path));
+    WriteBytes(path, nested(kJsonMaxDepth, "[", "]"));
+    EXPECT_FALSE(JsonLoadFile(path));
+    // Trailing text after the first value is still ignored, however it is nested.
+    WriteBytes(path, "{\"v\": 1}" + std::string(100000, '['));
+    EXPECT_TRUE(JsonLoadFile(path));
+}
+
+TEST_F(TempFolder, EverySavedNumberLoadsBack)
+{
+    const double values[] = {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                             1.79769313486231e308, std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::min(), 0.1, -1735.96566056123456};
+    const std::string path = PathOf("numbers.json");
+    for (const double v : values) {
+        TJsonDoc doc = JsonNew();
+        doc["hrf"] = v;
+        JsonSaveFile(doc, path);
+        const auto loaded = JsonLoadFile(path);
+        ASSERT_TRUE(loaded) << v << ": " << ReadBytes(path);
+        // 15 significant digits at least; where 15 would overflow, exactly.
+        EXPECT_NEAR(JsonFloat(*loaded, "hrf", 0), v, std::abs(v) * 5e-15) << v;
+        EXPECT_TRUE(std::isfinite(JsonFloat(*loaded, "hrf", 0)));
+    }
+    TJsonDoc doc = JsonNew();
+    doc["hrf"] = std::numeric_limits<double>::max();
+    EXPECT_NE(JsonSaveText(doc).find("1.7976931348623157e+308"), std::string::npos) << JsonSaveText(doc);
+    doc["hrf"] = 1735.96566056123456;
+    EXPECT_NE(JsonSaveText(doc).find("1735.96566056123\r\n"), std::string::npos); // 15 digits as before
 }

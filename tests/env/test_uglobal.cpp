@@ -232,3 +232,28 @@ TEST(SettingsDocument, UnwritableFileIsReportedOnceAndTheRunEnds)
     EXPECT_FALSE(fs::exists(tmp / "removed"));
     EXPECT_TRUE(fs::is_directory(tmp / "blocked/Kelvora.json"));
 }
+
+TEST(SettingsDocument, DeeplyNestedFileStartsWithDefaultsAndSaves)
+{
+    const auto nested = [](int depth) { return std::string(depth, '[') + std::string(depth, ']'); };
+    const TTempDir tmp;
+    const std::string file = tmp / "Kelvora.json";
+    // Deeper than any document of the program: every start would otherwise crash.
+    WriteFile(file, "{\"app\":" + nested(70000) + ",\"ver\":\"\"}");
+    TGlobal global;
+    global.Start(InputsAt(tmp.Path().string()));
+    EXPECT_TRUE(global.Settings().contains("Limits"));
+    std::ostringstream errors;
+    ASSERT_TRUE(global.Save(errors)) << errors.str();
+    ASSERT_TRUE(JsonLoadFile(file));
+
+    // Nested as deep as a document may be: kept and written back.
+    WriteFile(file, "{\"own\":" + nested(500) + "}");
+    TGlobal again;
+    again.Start(InputsAt(tmp.Path().string()));
+    EXPECT_FALSE(again.Settings().contains("Limits"));
+    ASSERT_TRUE(again.Save(errors)) << errors.str();
+    const auto saved = JsonLoadFile(file);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ((*saved)["own"], TJsonDoc::parse(nested(500)));
+}

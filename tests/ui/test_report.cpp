@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "cliptext.h"
+#include "filesizelimit.h"
 #include "reportsnapshot.h"
 
 namespace {
@@ -143,6 +144,23 @@ TEST_F(ReportTest, MissingLetterheadStopsWithTheFileError)
     EXPECT_EQ(messages[0], "Cannot open file \"" + dir.File("Report/letterhead.txt") + "\".");
     EXPECT_TRUE(desktop.urls.empty());
     EXPECT_FALSE(form->Panel1->autoFillBackground()) << "the panel's colour is back";
+}
+
+TEST_F(ReportTest, FullDiskKeepsTheLastReport)
+{
+    Open();
+    form->Report1->trigger();
+    const std::string page = TTempFolder::Read(Page());
+    const std::string gif = TTempFolder::Read(Dump());
+    ASSERT_GT(gif.size(), 1000u);
+    {
+        TFileSizeLimit full(1000);
+        form->Report1->trigger();
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Cannot create file \"" + Dump() + "\".");
+    EXPECT_EQ(TTempFolder::Read(Dump()), gif);
+    EXPECT_EQ(TTempFolder::Read(Page()), page);
 }
 
 TEST_F(ReportTest, WithoutACyclePictureThePageSaysSo)

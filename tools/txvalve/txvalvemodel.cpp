@@ -1,8 +1,10 @@
 #include "txvalvemodel.h"
 
+#include <cmath>
 #include <filesystem>
 #include <span>
 
+#include "checkedmath.h"
 #include "errors.h"
 #include "numeric.h"
 #include "numtext.h"
@@ -130,7 +132,7 @@ bool TTxValveModel::OpenValveFile(const std::string& fileName, double& dp, doubl
                  "\" not allowed...");
             return false;
         }
-        *values[k] = rule->fromInterface(*values[k]);
+        *values[k] = CheckFinite(rule->fromInterface(*values[k]));
     }
 
     const auto dpRange = SplitCoefList(file_->ReadString(kHeader, "dPRange", ""));
@@ -160,9 +162,15 @@ double TTxValveModel::TableEntry(const std::string& model) const
     return Number(row[column_]);
 }
 
-double TTxValveModel::ToKW(double capacity) const
+double TTxValveModel::ToKW(double capacity, const std::string& model) const
 {
-    return SameText(capacityUnits_, "Tons") ? TonsFactorDiv(capacity) : capacity;
+    const double kW = SameText(capacityUnits_, "Tons") ? TonsFactorDiv(capacity) : capacity;
+    // An entry beyond what a number holds once converted is an error of the file,
+    // never an infinite capacity.
+    if (!std::isfinite(kW))
+        throw DataFormatError("Expansion valve file error: Capacity " + FormatNumber("%g", capacity) + " " +
+                              capacityUnits_ + " of \"" + model + "\" not allowed...");
+    return kW;
 }
 
 TValveFound TTxValveModel::FindValve(double q) const
@@ -172,7 +180,7 @@ TValveFound TTxValveModel::FindValve(double q) const
     for (const auto& model : ValveModelNames(*file_)) {
         const double c = TableEntry(model);
         if (!(kValveDutyShare * q > c))
-            return {model, ToKW(c)};
+            return {model, ToKW(c, model)};
     }
     // No model reaches the duty: no capacity either, so that nothing is reported
     // as if a valve had been chosen.
@@ -212,7 +220,7 @@ double TTxValveModel::ValveCapacity(const std::string& fileName, const std::stri
     if (!OpenValveFile(fileName, dp, te, q))
         return 0;
     try {
-        return ToKW(TableEntry(model));
+        return ToKW(TableEntry(model), model);
     } catch (const ListIndexError&) {
         return 0;
     } catch (const ConversionError&) {

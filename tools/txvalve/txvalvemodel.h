@@ -67,7 +67,8 @@ public:
 
     // With a file open: the first model in file order whose capacity at the row and
     // column reaches kValveDutyShare of q (file units). A short row or an entry that
-    // is not a number raises ListIndexError or ConversionError.
+    // is not a number raises ListIndexError or ConversionError, an entry too large
+    // to convert DataFormatError.
     TValveFound FindValve(double q) const;
 
     // The valve for a duty q (kW) at te (degrees C) and a valve pressure drop dp
@@ -77,6 +78,7 @@ public:
 
     // The capacity in kW of a named model at te (degrees C) and dp (bar); 0 when the
     // file is missing or not usable, or the model has no number at that row and column.
+    // An entry too large to convert raises DataFormatError.
     double ValveCapacity(const std::string& fileName, const std::string& model, double te, double dp);
 
     // The models of a file for the range list; empty when the file is missing.
@@ -90,7 +92,8 @@ public:
 private:
     // The entry at the column of `model`'s row, in the file's capacity unit.
     double TableEntry(const std::string& model) const;
-    double ToKW(double capacity) const;
+    // A table entry in kW; an entry that leaves the numbers when converted raises DataFormatError.
+    double ToKW(double capacity, const std::string& model) const;
     void Show(const std::string& message) const;
 
     std::string folder_;

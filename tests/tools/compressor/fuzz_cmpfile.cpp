@@ -1,9 +1,5 @@
-// libFuzzer target over the compressor file reader and the table lookup, run by
-// hand, never by the test run:
-//   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKELVORA_BUILD_FUZZERS=ON \
-//       -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
-//   cmake --build build-fuzz --target fuzz_cmpfile
-//   build-fuzz/tests/tools/compressor/fuzz_cmpfile -max_total_time=600 -max_len=20000
+// libFuzzer target over the compressor file reader and the table lookup, built and
+// run by scripts/fuzz, never by the test run.
 // Any input must read as a file or end in a read error; no crash, hang or leak.
 #include <cstdint>
 #include <cstdio>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "errors.h"
 #include "tempfolder.h"
@@ -218,6 +219,29 @@ TEST_F(TxValve, CapacitiesInTonsAreComparedInTonsAndReportedInKW)
     EXPECT_NEAR(found.capacity, 42.192, 1e-9);
     EXPECT_NEAR(model.SelectValve("tons.txv", 8, 0, 33).capacity, 31.9956, 1e-9); // 9.39 tons: T9 does
     EXPECT_NEAR(model.ValveCapacity("tons.txv", "t9", 0, 8), 31.9956, 1e-9);     // model names without case
+}
+
+TEST_F(TxValve, CapacitiesTooLargeInKWAreAnErrorOfTheFileNeverInf)
+{
+    // 5.2e307 tons is a number; in kW (x 3.516) it is beyond the largest double.
+    Flat("huge.txv", {{"Small", "1"}, {"Huge", "5.2e307"}}, "Tons");
+    const std::string message = "Expansion valve file error: Capacity 5.2e+307 Tons of \"Huge\" not allowed...";
+    for (const auto& lookup : std::vector<std::function<void()>>{
+             [&] { model.SelectValve("huge.txv", 8, 0, 10); },
+             [&] { model.ValveCapacity("huge.txv", "Huge", 0, 8); },
+         }) {
+        try {
+            lookup();
+            ADD_FAILURE() << "the entry must be refused";
+        } catch (const DataFormatError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+        EXPECT_FALSE(model.IsOpen());
+    }
+    EXPECT_NEAR(model.ValveCapacity("huge.txv", "Small", 0, 8), 3.516, 1e-12);
+    // An operating point beyond the numbers once converted is refused as well.
+    Write("kpa.txv", {"PUnits=kPa", "dPRange=8", "teRange=0"}, {{"A", {"te0=5"}}});
+    EXPECT_THROW(model.SelectValve("kpa.txv", 1e307, 0, 1), ArithmeticError);
 }
 
 TEST_F(TxValve, LookupsTakeTheTableEntryNearestToTheOperatingPoint)
