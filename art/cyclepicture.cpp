@@ -1,6 +1,6 @@
-#include "cyclepicture.h"
+#include "art/cyclepicture.h"
 
-#include "draw.h"
+#include "art/draw.h"
 
 #include <QFontMetricsF>
 

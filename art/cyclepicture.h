@@ -2,7 +2,7 @@
 
 // The main window's cycle picture, drawn around the window's fields.
 
-#include "layout.h"
+#include "art/layout.h"
 
 #include <QImage>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "draw.h"
+#include "art/draw.h"
 
 #include <QFontMetricsF>
 #include <QLineF>

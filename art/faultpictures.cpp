@@ -1,8 +1,8 @@
-#include "faultpictures.h"
+#include "art/faultpictures.h"
 
-#include "draw.h"
-#include "layout.h"
-#include "smallcycle.h"
+#include "art/draw.h"
+#include "art/layout.h"
+#include "art/smallcycle.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>

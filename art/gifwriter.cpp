@@ -1,4 +1,4 @@
-#include "gifwriter.h"
+#include "art/gifwriter.h"
 
 #include <memory>
 #include <string>
@@ -6,8 +6,8 @@
 
 #include <gif_lib.h>
 
-#include "errors.h"
-#include "wholefile.h"
+#include "core/errors.h"
+#include "core/wholefile.h"
 
 namespace art {
 

@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "art/layout.h"
 
 #include <QFontMetrics>
 

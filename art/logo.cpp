@@ -1,6 +1,6 @@
-#include "logo.h"
+#include "art/logo.h"
 
-#include "draw.h"
+#include "art/draw.h"
 
 namespace art {
 

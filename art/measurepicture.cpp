@@ -1,8 +1,8 @@
-#include "measurepicture.h"
+#include "art/measurepicture.h"
 
-#include "draw.h"
-#include "layout.h"
-#include "smallcycle.h"
+#include "art/draw.h"
+#include "art/layout.h"
+#include "art/smallcycle.h"
 
 namespace art {
 

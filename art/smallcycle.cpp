@@ -1,6 +1,6 @@
-#include "smallcycle.h"
+#include "art/smallcycle.h"
 
-#include "draw.h"
+#include "art/draw.h"
 
 #include <algorithm>
 

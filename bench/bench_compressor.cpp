@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "comp.h"
+#include "tools/compressor/comp.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 // the solve the main window runs on every F9.
 #include <benchmark/benchmark.h>
 
-#include "cycle.h"
+#include "core/cycle.h"
 
 static void BM_SolveDefaultCycle(benchmark::State& state)
 {

@@ -1,7 +1,7 @@
 // Cost of the property calls the solver makes most.
 #include <benchmark/benchmark.h>
 
-#include "refriglib.h"
+#include "core/refriglib.h"
 
 static void BM_DewP(benchmark::State& state)
 {

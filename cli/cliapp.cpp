@@ -1,4 +1,4 @@
-#include "cliapp.h"
+#include "cli/cliapp.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -9,17 +9,17 @@
 #include <optional>
 #include <set>
 
-#include "cliptext.h"
-#include "comp.h"
-#include "cycle.h"
-#include "errors.h"
-#include "numtext.h"
-#include "refriglib.h"
-#include "refrigsummary.h"
-#include "txvalvemodel.h"
-#include "utf8.h"
-#include "valveselection.h"
-#include "wholefile.h"
+#include "core/cliptext.h"
+#include "tools/compressor/comp.h"
+#include "core/cycle.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/refriglib.h"
+#include "core/refrigsummary.h"
+#include "tools/txvalve/txvalvemodel.h"
+#include "core/utf8.h"
+#include "tools/txvalve/valveselection.h"
+#include "core/wholefile.h"
 
 namespace {
 

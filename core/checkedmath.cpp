@@ -1,8 +1,8 @@
-#include "checkedmath.h"
+#include "core/checkedmath.h"
 
 #include <cmath>
 
-#include "errors.h"
+#include "core/errors.h"
 
 double CheckFinite(double x)
 {

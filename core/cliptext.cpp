@@ -1,10 +1,10 @@
 // The clipboard exchange text: the cycle as 34 lines of key=value.
-#include "cliptext.h"
+#include "core/cliptext.h"
 
-#include "cycle.h"
-#include "cyclefields.h"
-#include "errors.h"
-#include "numtext.h"
+#include "core/cycle.h"
+#include "core/cyclefields.h"
+#include "core/errors.h"
+#include "core/numtext.h"
 
 namespace {
 

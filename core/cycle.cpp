@@ -1,10 +1,10 @@
 // The cycle model and its solver.
-#include "cycle.h"
+#include "core/cycle.h"
 
-#include "checkedmath.h"
-#include "errors.h"
-#include "numeric.h"
-#include "productinfo.h"
+#include "core/checkedmath.h"
+#include "core/errors.h"
+#include "core/numeric.h"
+#include "core/productinfo.h"
 
 namespace {
 

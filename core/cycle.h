@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "refriglib.h"
+#include "core/refriglib.h"
 
 // What Solve takes as given besides the saturation temperatures and the duty.
 enum TSolveMode : std::int32_t {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cycle.h"
+#include "core/cycle.h"
 
 // The cycle values that project files and the clipboard text carry as numbers, in
 // the order both write them. The clipboard calls dte "tde".

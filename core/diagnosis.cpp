@@ -1,14 +1,14 @@
 // The diagnosis: the solved cycle against the built-in limits, written as an HTML
 // page of the values out of range with their possible causes, and a one-line
 // verdict from the pattern of the high and low side, superheat and sub-cooling.
-#include "diagnosis.h"
+#include "core/diagnosis.h"
 
 #include <initializer_list>
 #include <iterator>
 
-#include "cycle.h"
-#include "numtext.h"
-#include "pagefile.h"
+#include "core/cycle.h"
+#include "core/numtext.h"
+#include "core/pagefile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "core/errors.h"
 
 void ThrowConversion(const std::string& text, const char* what)
 {

@@ -1,10 +1,10 @@
-#include "inifile.h"
+#include "core/inifile.h"
 
 
-#include "errors.h"
-#include "numtext.h"
-#include "utf8.h"
-#include "wholefile.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/utf8.h"
+#include "core/wholefile.h"
 
 TIniFile TIniFile::Load(const std::string& path)
 {

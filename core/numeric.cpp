@@ -1,4 +1,4 @@
-#include "numeric.h"
+#include "core/numeric.h"
 
 #include <cmath>
 

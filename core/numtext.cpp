@@ -1,4 +1,4 @@
-#include "numtext.h"
+#include "core/numtext.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "errors.h"
+#include "core/errors.h"
 
 namespace {
 

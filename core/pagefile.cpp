@@ -1,8 +1,8 @@
-#include "pagefile.h"
+#include "core/pagefile.h"
 
 #include <utility>
 
-#include "wholefile.h"
+#include "core/wholefile.h"
 
 TPageFile::TPageFile(std::string fileName) : fileName_(std::move(fileName)) {}
 

@@ -1,11 +1,11 @@
 // Project files: one cycle as a JSON document.
-#include "cycle.h"
+#include "core/cycle.h"
 
-#include "cyclefields.h"
-#include "errors.h"
-#include "jsondoc.h"
-#include "numtext.h"
-#include "productinfo.h"
+#include "core/cyclefields.h"
+#include "core/errors.h"
+#include "core/jsondoc.h"
+#include "core/numtext.h"
+#include "core/productinfo.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "refrigdata.h"
+#include "core/refrigdata.h"
 
 namespace {
 

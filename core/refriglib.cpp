@@ -1,11 +1,11 @@
 // Selection of refrigerants from the library file.
-#include "refriglib.h"
+#include "core/refriglib.h"
 
 #include <algorithm>
 
-#include "errors.h"
-#include "inifile.h"
-#include "numtext.h"
+#include "core/errors.h"
+#include "core/inifile.h"
+#include "core/numtext.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "refrigdata.h"
-#include "root.h"
+#include "core/refrigdata.h"
+#include "core/root.h"
 
 // LastWarning codes of the property library.
 enum TRefrigWarning : std::uint16_t {

@@ -1,9 +1,9 @@
 // The property correlations of the selected refrigerant.
-#include "refriglib.h"
+#include "core/refriglib.h"
 
 #include <cmath>
 
-#include "checkedmath.h"
+#include "core/checkedmath.h"
 
 namespace {
 

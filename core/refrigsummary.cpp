@@ -1,9 +1,9 @@
-#include "refrigsummary.h"
+#include "core/refrigsummary.h"
 
-#include "checkedmath.h"
-#include "errors.h"
-#include "numtext.h"
-#include "refriglib.h"
+#include "core/checkedmath.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/refriglib.h"
 
 std::vector<std::string> RefrigSummaryLines(const TRefrigLib& lib, double temperature, double pressureKPa,
                                             std::string* failure)

@@ -1,13 +1,13 @@
-#include "reportpage.h"
+#include "core/reportpage.h"
 
 #include <array>
 
-#include "cliptext.h"
-#include "cycle.h"
-#include "errors.h"
-#include "numtext.h"
-#include "pagefile.h"
-#include "wholefile.h"
+#include "core/cliptext.h"
+#include "core/cycle.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/pagefile.h"
+#include "core/wholefile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "root.h"
+#include "core/root.h"
 
 #include <cmath>
 #include <utility>

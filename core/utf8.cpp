@@ -1,4 +1,4 @@
-#include "utf8.h"
+#include "core/utf8.h"
 
 char32_t NextUtf8(std::string_view text, std::size_t& at)
 {

@@ -1,4 +1,4 @@
-#include "wholefile.h"
+#include "core/wholefile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "errors.h"
+#include "core/errors.h"
 
 #ifdef __unix__
 #include <cerrno>

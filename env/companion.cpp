@@ -1,4 +1,4 @@
-#include "companion.h"
+#include "env/companion.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QtEndian>
 
-#include "platform.h"
+#include "env/platform.h"
 
 namespace {
 

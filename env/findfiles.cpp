@@ -1,10 +1,10 @@
-#include "findfiles.h"
+#include "env/findfiles.h"
 
 #include <filesystem>
 #include <set>
 #include <system_error>
 
-#include "pathjoin.h"
+#include "core/pathjoin.h"
 
 namespace fs = std::filesystem;
 
@@ -60,11 +60,11 @@ void Scan(const std::string& folder, const std::string& mask, std::vector<std::s
             if (recurse)
                 subfolders.push_back(name);
         } else if (fs::is_regular_file(status) && MatchesMask(name, mask)) {
-            list.push_back(JoinPath(folder, name));
+            list.push_back(PathJoin(folder, name));
         }
     }
     for (const auto& name : subfolders)
-        Scan(JoinPath(folder, name), mask, list, onFolder, recurse, visited);
+        Scan(PathJoin(folder, name), mask, list, onFolder, recurse, visited);
 }
 
 } // namespace

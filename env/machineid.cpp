@@ -1,4 +1,4 @@
-#include "machineid.h"
+#include "env/machineid.h"
 
 #include <QHostAddress>
 #ifndef Q_OS_UNIX

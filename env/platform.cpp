@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "env/platform.h"
 
 #include <filesystem>
 #include <optional>
@@ -7,9 +7,9 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include "errors.h"
-#include "numtext.h"
-#include "settingsstore.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "env/settingsstore.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "settingsstore.h"
+#include "env/settingsstore.h"
 
 #include <memory>
 #include <optional>
@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 namespace {
 

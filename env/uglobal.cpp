@@ -1,14 +1,14 @@
-#include "uglobal.h"
+#include "env/uglobal.h"
 
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
-#include "errors.h"
-#include "machineid.h"
-#include "pathjoin.h"
-#include "platform.h"
-#include "verinfo.h"
+#include "core/errors.h"
+#include "env/machineid.h"
+#include "core/pathjoin.h"
+#include "env/platform.h"
+#include "env/verinfo.h"
 
 namespace {
 

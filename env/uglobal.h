@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "jsondoc.h"
+#include "core/jsondoc.h"
 
 // The settings module: the application variables (folders below the working
 // directory, the product's name and version, who and where the program runs) and

@@ -1,4 +1,4 @@
-#include "verinfo.h"
+#include "env/verinfo.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 namespace {
 

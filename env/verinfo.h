@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "errors.h"
+#include "core/errors.h"
 
 // The version record that the build embeds in every program file
 // (kelvora_embed_version in VersionRecord.cmake), read back from the file on disk.

@@ -1,11 +1,11 @@
-#include "widgetplacement.h"
+#include "env/widgetplacement.h"
 
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
 
-#include "platform.h"
+#include "env/platform.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windowplacement.h"
+#include "env/windowplacement.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "windowplacement.h"
+#include "env/windowplacement.h"
 
-#include "settingsstore.h"
+#include "env/settingsstore.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The isentropic exponent at saturated suction and its superheat correction.
 #include <cmath>
 
-#include "fitparts.h"
-#include "lsq.h"
+#include "fit/fitparts.h"
+#include "fit/lsq.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
-#include "refcycle.h"
-#include "refrigdata.h"
-#include "refriglib.h"
-#include "reftables.h"
+#include "fit/refcycle.h"
+#include "core/refrigdata.h"
+#include "core/refriglib.h"
+#include "fit/reftables.h"
 
 // The fits of the single correlations, in the order they build on each other.
 

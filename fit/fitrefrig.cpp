@@ -1,10 +1,10 @@
-#include "fitrefrig.h"
+#include "fit/fitrefrig.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "errors.h"
-#include "fitparts.h"
+#include "core/errors.h"
+#include "fit/fitparts.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "libwriter.h"
-#include "reftables.h"
+#include "fit/libwriter.h"
+#include "fit/reftables.h"
 
 // Fits every correlation of one refrigerant to its reference tables.
 

@@ -1,10 +1,10 @@
-#include "fitreport.h"
+#include "fit/fitreport.h"
 
 #include <cmath>
 
-#include "cycle.h"
-#include "numtext.h"
-#include "refcycle.h"
+#include "core/cycle.h"
+#include "core/numtext.h"
+#include "fit/refcycle.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "fitrefrig.h"
-#include "lsq.h"
-#include "reftables.h"
+#include "fit/fitrefrig.h"
+#include "fit/lsq.h"
+#include "fit/reftables.h"
 
 // How far the fitted correlations of one refrigerant, read back through the
 // library file text, lie from its reference tables over the fit range.

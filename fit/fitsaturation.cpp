@@ -1,8 +1,8 @@
 // Polynomials and the saturation curves.
 #include <cmath>
 
-#include "fitparts.h"
-#include "lsq.h"
+#include "fit/fitparts.h"
+#include "fit/lsq.h"
 
 std::vector<double> FitPolynomial(const std::vector<double>& xs, const std::vector<double>& ys, int degree,
                                   double scale, bool relative)

@@ -1,8 +1,8 @@
 // Saturated and superheated vapour: enthalpy and volume.
 #include <cmath>
 
-#include "fitparts.h"
-#include "lsq.h"
+#include "fit/fitparts.h"
+#include "fit/lsq.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "libwriter.h"
+#include "fit/libwriter.h"
 
 #include <atomic>
 #include <filesystem>
@@ -7,8 +7,8 @@
 
 #include <unistd.h>
 
-#include "errors.h"
-#include "numtext.h"
+#include "core/errors.h"
+#include "core/numtext.h"
 
 namespace {
 

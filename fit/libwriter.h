@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "refrigdata.h"
-#include "refriglib.h"
+#include "core/refrigdata.h"
+#include "core/refriglib.h"
 
 // A fitted refrigerant: its record and the keys its section leaves out (identity
 // data the tables lack, held-only lists without data).

@@ -1,8 +1,8 @@
-#include "lsq.h"
+#include "fit/lsq.h"
 
 #include <cmath>
 
-#include "errors.h"
+#include "core/errors.h"
 
 Eigen::VectorXd SolveLeastSquares(const Eigen::MatrixXd& a, const Eigen::VectorXd& b, const Eigen::VectorXd& w)
 {

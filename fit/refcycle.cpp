@@ -1,10 +1,10 @@
-#include "refcycle.h"
+#include "fit/refcycle.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "errors.h"
-#include "lsq.h"
+#include "core/errors.h"
+#include "fit/lsq.h"
 
 double InterpolateCubic(const std::vector<double>& xs, const std::vector<double>& ys, double x)
 {

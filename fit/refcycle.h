@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "reftables.h"
+#include "fit/reftables.h"
 
 // Values between the rows of the reference tables, and the cycles the tables
 // give for their isentropic rows.

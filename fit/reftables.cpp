@@ -1,10 +1,11 @@
-#include "reftables.h"
+#include "fit/reftables.h"
 
 #include <fstream>
 #include <map>
 
-#include "errors.h"
-#include "numtext.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/pathjoin.h"
 
 namespace {
 
@@ -76,11 +77,6 @@ int RequiredInteger(const TCsv& csv, const std::vector<std::string>& row, const 
     return *value;
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name)
-{
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
 // "R22.csv" → "R22.trans.csv"
 std::string TransportTableName(const std::string& table)
 {
@@ -114,7 +110,7 @@ std::vector<std::string> SplitCsvLine(const std::string& line)
 
 std::vector<TFluidInfo> ReadFluidList(const std::string& folder)
 {
-    const TCsv csv = ReadCsv(JoinPath(folder, "fluids.csv"));
+    const TCsv csv = ReadCsv(PathJoin(folder, "fluids.csv"));
     std::vector<TFluidInfo> fluids;
     for (const auto& row : csv.rows) {
         TFluidInfo f;
@@ -138,7 +134,7 @@ std::vector<TFluidInfo> ReadFluidList(const std::string& folder)
     }
     // Figures the main list leaves empty or lacks, from supplement.csv beside it
     // when present.
-    const std::string supplement = JoinPath(folder, "supplement.csv");
+    const std::string supplement = PathJoin(folder, "supplement.csv");
     if (std::ifstream(supplement).good()) {
         const TCsv extra = ReadCsv(supplement);
         for (const auto& row : extra.rows)
@@ -161,7 +157,7 @@ TFluidTables ReadFluidTables(const std::string& folder, const TFluidInfo& info)
 {
     TFluidTables tables;
     tables.info = info;
-    const TCsv csv = ReadCsv(JoinPath(folder, info.table));
+    const TCsv csv = ReadCsv(PathJoin(folder, info.table));
     const size_t kind = csv.Column("kind");
     for (const auto& row : csv.rows) {
         const auto get = [&](const char* column) { return Required(csv, row, column); };
@@ -188,7 +184,7 @@ TFluidTables ReadFluidTables(const std::string& folder, const TFluidInfo& info)
     if (tables.sat.empty())
         throw DataFormatError(csv.path + ": no saturation rows");
 
-    const std::string transPath = JoinPath(folder, TransportTableName(info.table));
+    const std::string transPath = PathJoin(folder, TransportTableName(info.table));
     if (std::ifstream(transPath).good()) {
         const TCsv trans = ReadCsv(transPath);
         static const char* const columns[tqCount] = {"cp_liq_J_kgK", "cp_vap_J_kgK", "mu_liq_uPas", "mu_vap_uPas",

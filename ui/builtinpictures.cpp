@@ -1,4 +1,4 @@
-#include "builtinpictures.h"
+#include "ui/builtinpictures.h"
 
 // Outside any namespace: Q_INIT_RESOURCE declares the resources' global init function.
 static QPixmap Builtin(const char* path)

@@ -1,9 +1,9 @@
-#include "companions.h"
+#include "ui/companions.h"
 
 #include <iterator>
 
-#include "cycle.h"
-#include "numtext.h"
+#include "core/cycle.h"
+#include "core/numtext.h"
 
 namespace {
 

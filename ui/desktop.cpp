@@ -1,9 +1,9 @@
-#include "desktop.h"
+#include "ui/desktop.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "messages.h"
+#include "ui/messages.h"
 
 namespace {
 

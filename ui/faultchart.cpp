@@ -1,4 +1,4 @@
-#include "faultchart.h"
+#include "ui/faultchart.h"
 
 #include <cctype>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "flowchartform.h"
+#include "ui/flowchartform.h"
 
 #include <utility>
 
@@ -10,11 +10,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "builtinpictures.h"
-#include "errors.h"
-#include "mainformdesign.h"
-#include "messages.h"
-#include "pathjoin.h"
+#include "ui/builtinpictures.h"
+#include "core/errors.h"
+#include "ui/mainformdesign.h"
+#include "ui/messages.h"
+#include "core/pathjoin.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void TFlowChartForm::Button1Click()
 
 bool TFlowChartForm::ShowPicture(const std::string& file)
 {
-    const std::string path = JoinPath(helpPath_, file);
+    const std::string path = PathJoin(helpPath_, file);
     QPixmap picture;
     if (!picture.load(QString::fromStdString(path))) {
         // The platform's message for a file that cannot be opened.

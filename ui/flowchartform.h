@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "faultchart.h"
+#include "ui/faultchart.h"
 
 class QLabel;
 class QPushButton;

@@ -1,10 +1,10 @@
-#include "formposition.h"
+#include "ui/formposition.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-#include "windowplacement.h"
+#include "env/windowplacement.h"
 
 void RestoreFormPosition(QWidget& window, const TJsonDoc& settings, const std::string& key)
 {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "jsondoc.h"
+#include "core/jsondoc.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 // The main window's menu commands.
-#include "mainform.h"
+#include "ui/mainform.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -9,15 +9,15 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "aboutbox.h"
-#include "clicklabel.h"
-#include "cliptext.h"
-#include "companion.h"
-#include "companions.h"
-#include "desktop.h"
-#include "messages.h"
-#include "pathjoin.h"
-#include "platform.h"
+#include "ui/aboutbox.h"
+#include "ui/clicklabel.h"
+#include "core/cliptext.h"
+#include "env/companion.h"
+#include "ui/companions.h"
+#include "ui/desktop.h"
+#include "ui/messages.h"
+#include "core/pathjoin.h"
+#include "env/platform.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ void TMainForm::PastefromClipboard1Click()
     }
     cycle_.PutClipText(lines);
     ShowCycle();
-    projectFile_ = JoinPath(vars_.projects_path, "temp.rdf");
+    projectFile_ = PathJoin(vars_.projects_path, "temp.rdf");
     statusPanels_[1]->setText(Text(projectFile_));
 }
 
@@ -116,7 +116,7 @@ void TMainForm::Diagnosis1Click()
         SetStatusText("Warning: Solve before Diagnostics!");
         return;
     }
-    const std::string page = JoinPath(vars_.report_path, "diagnosis.htm");
+    const std::string page = PathJoin(vars_.report_path, "diagnosis.htm");
     cycle_.WriteDiagnosisPage(page, windowTitle().toStdString());
     OpenWithDesktop(LocalFile(page));
 }
@@ -186,7 +186,7 @@ void TMainForm::RefrigerationCycleSimulation1Click()
 
 void TMainForm::Index1Click()
 {
-    OpenWithDesktop(LocalFile(JoinPath(vars_.help_path, "index.htm")));
+    OpenWithDesktop(LocalFile(PathJoin(vars_.help_path, "index.htm")));
 }
 
 void TMainForm::Website1Click()

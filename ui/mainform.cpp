@@ -1,4 +1,4 @@
-#include "mainform.h"
+#include "ui/mainform.h"
 
 #include <vector>
 
@@ -14,17 +14,17 @@
 #include <QShowEvent>
 #include <QStatusBar>
 
-#include "aboutbox.h"
-#include "clicklabel.h"
-#include "errors.h"
-#include "fmtedit.h"
-#include "fmteditlabel.h"
-#include "formposition.h"
-#include "mainformdesign.h"
-#include "messages.h"
-#include "navigationkeys.h"
-#include "numtext.h"
-#include "pathjoin.h"
+#include "ui/aboutbox.h"
+#include "ui/clicklabel.h"
+#include "core/errors.h"
+#include "units/fmtedit.h"
+#include "units/fmteditlabel.h"
+#include "ui/formposition.h"
+#include "ui/mainformdesign.h"
+#include "ui/messages.h"
+#include "ui/navigationkeys.h"
+#include "core/numtext.h"
+#include "core/pathjoin.h"
 
 namespace {
 
@@ -310,11 +310,11 @@ void TMainForm::FormActivate()
     }
 
     // Without its picture the window still works; the fields stand on the bare panel.
-    const QPixmap picture(Text(JoinPath(vars_.images_path, "cycle.png")));
+    const QPixmap picture(Text(PathJoin(vars_.images_path, "cycle.png")));
     Image1->setPixmap(picture);
     Image1->setGeometry(0, 0, picture.width(), picture.height());
 
-    projectFile_ = JoinPath(vars_.projects_path, "Default.rdf");
+    projectFile_ = PathJoin(vars_.projects_path, "Default.rdf");
     RunCommand([this] { Load1Click(); });
 }
 

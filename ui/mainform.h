@@ -5,9 +5,9 @@
 
 #include <QMainWindow>
 
-#include "cycle.h"
-#include "jsondoc.h"
-#include "uglobal.h"
+#include "core/cycle.h"
+#include "core/jsondoc.h"
+#include "env/uglobal.h"
 
 class QAction;
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "mainformdesign.h"
+#include "ui/mainformdesign.h"
 
 #include <iterator>
 

@@ -8,8 +8,8 @@
 
 #include <QFont>
 
-#include "fmtfield.h"
-#include "mainform.h"
+#include "units/fmtfield.h"
+#include "ui/mainform.h"
 
 // Panel (the picture area) and status bar; the menu bar stands above them.
 inline constexpr int kPanelWidth = 616;

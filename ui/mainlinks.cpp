@@ -1,10 +1,10 @@
 // What leaving a changed field of the main window recomputes. The fields hold kPa;
 // the saturation correlations take and give Pa.
-#include "mainform.h"
+#include "ui/mainform.h"
 
 #include <QCheckBox>
 
-#include "fmtedit.h"
+#include "units/fmtedit.h"
 
 // One side of the cycle: the condenser (HP, SDT, tc, sc, tl) or the evaporator
 // (LP, SST, te, sh, ts), with the saturation curve that links pressure and

@@ -1,5 +1,5 @@
 // The main window's "&Report": the printable page about the current cycle.
-#include "mainform.h"
+#include "ui/mainform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,10 +7,10 @@
 #include <QPixmap>
 #include <QUrl>
 
-#include "desktop.h"
-#include "pathjoin.h"
-#include "reportpage.h"
-#include "reportsnapshot.h"
+#include "ui/desktop.h"
+#include "core/pathjoin.h"
+#include "core/reportpage.h"
+#include "ui/reportsnapshot.h"
 
 namespace {
 
@@ -59,13 +59,13 @@ void TMainForm::Report1Click()
     QApplication::processEvents();
 
     const std::string& folder = vars_.report_path;
-    const bool snapshotTaken = WriteSnapshot(*this, Image1->pixmap().size(), JoinPath(folder, "dump.gif"));
-    const std::string page = JoinPath(folder, "report.htm");
+    const bool snapshotTaken = WriteSnapshot(*this, Image1->pixmap().size(), PathJoin(folder, "dump.gif"));
+    const std::string page = PathJoin(folder, "report.htm");
     WriteReportPage(page, cycle_,
                     TReportPage{.refrigerant = Lib().GetName(),
                                 .solved = solved_,
                                 .snapshotTaken = snapshotTaken,
                                 .byline = windowTitle().toStdString(),
-                                .letterheadFile = JoinPath(folder, "letterhead.txt")});
+                                .letterheadFile = PathJoin(folder, "letterhead.txt")});
     OpenWithDesktop(QUrl::fromLocalFile(QString::fromStdString(page)));
 }

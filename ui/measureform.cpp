@@ -1,4 +1,4 @@
-#include "measureform.h"
+#include "ui/measureform.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -6,18 +6,18 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "builtinpictures.h"
-#include "cycle.h"
-#include "errors.h"
-#include "fmtedit.h"
-#include "formposition.h"
-#include "fmteditlabel.h"
-#include "mainform.h"
-#include "mainformdesign.h"
-#include "messages.h"
-#include "navigationkeys.h"
-#include "numtext.h"
-#include "windowplacement.h"
+#include "ui/builtinpictures.h"
+#include "core/cycle.h"
+#include "core/errors.h"
+#include "units/fmtedit.h"
+#include "ui/formposition.h"
+#include "units/fmteditlabel.h"
+#include "ui/mainform.h"
+#include "ui/mainformdesign.h"
+#include "ui/messages.h"
+#include "ui/navigationkeys.h"
+#include "core/numtext.h"
+#include "env/windowplacement.h"
 
 namespace {
 

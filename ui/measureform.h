@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "jsondoc.h"
+#include "core/jsondoc.h"
 
 class QLabel;
 class TFmtEdit;

@@ -1,4 +1,4 @@
-#include "navigationkeys.h"
+#include "ui/navigationkeys.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>

@@ -1,4 +1,4 @@
-#include "refrigtypeform.h"
+#include "ui/refrigtypeform.h"
 
 #include <string>
 
@@ -9,14 +9,14 @@
 #include <QStatusBar>
 #include <QStyle>
 
-#include "fmtedit.h"
-#include "fmteditlabel.h"
-#include "mainformdesign.h"
-#include "messages.h"
-#include "navigationkeys.h"
-#include "numtext.h"
-#include "refriglib.h"
-#include "refrigsummary.h"
+#include "units/fmtedit.h"
+#include "units/fmteditlabel.h"
+#include "ui/mainformdesign.h"
+#include "ui/messages.h"
+#include "ui/navigationkeys.h"
+#include "core/numtext.h"
+#include "core/refriglib.h"
+#include "core/refrigsummary.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "reportsnapshot.h"
+#include "ui/reportsnapshot.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 
-#include "errors.h"
-#include "gifwriter.h"
+#include "core/errors.h"
+#include "art/gifwriter.h"
 
 QImage SnapshotBlock(const QImage& window, QPoint source, QSize size)
 {

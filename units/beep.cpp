@@ -1,4 +1,4 @@
-#include "beep.h"
+#include "units/beep.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "fmtedit.h"
+#include "units/fmtedit.h"
 
 #include <QFocusEvent>
 #include <QHideEvent>
@@ -8,8 +8,8 @@
 #include <QStringView>
 #include <QTimer>
 
-#include "beep.h"
-#include "fmteditlabel.h"
+#include "units/beep.h"
+#include "units/fmteditlabel.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "fmtfield.h"
+#include "units/fmtfield.h"
 
 class TFmtEditLabel;
 

@@ -1,4 +1,4 @@
-#include "fmteditlabel.h"
+#include "units/fmteditlabel.h"
 
 #include <algorithm>
 
@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "fmtedit.h"
-#include "unitsform.h"
+#include "units/fmtedit.h"
+#include "units/unitsform.h"
 
 TFmtEditLabel::TFmtEditLabel(QWidget* parent) : QLabel(parent)
 {

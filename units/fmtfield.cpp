@@ -1,10 +1,10 @@
-#include "fmtfield.h"
+#include "units/fmtfield.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "errors.h"
-#include "utf8.h"
+#include "core/errors.h"
+#include "core/utf8.h"
 
 namespace {
 

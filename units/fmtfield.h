@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "fmttext.h"
-#include "unitconv.h"
+#include "units/fmttext.h"
+#include "units/unitconv.h"
 
 // The designed properties of one formatted field, as a window lists them in its
 // field table. Applied in the order FormatStr, FormatType, SigDigs, UnitsType,

@@ -1,13 +1,13 @@
-#include "fmttext.h"
+#include "units/fmttext.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "errors.h"
-#include "numtext.h"
-#include "unitconv.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "units/unitconv.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "switchunits.h"
+#include "units/switchunits.h"
 
 #include <QWidget>
 
-#include "fmtedit.h"
+#include "units/fmtedit.h"
 
 void SwitchUnits(QWidget* window, TUnitSystem system)
 {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "unitformat.h"
+#include "units/unitformat.h"
 
 class QWidget;
 class TFmtEdit;

@@ -1,4 +1,4 @@
-#include "unitconv.h"
+#include "units/unitconv.h"
 
 #include <algorithm>
 #include <array>

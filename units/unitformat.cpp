@@ -1,9 +1,9 @@
-#include "unitformat.h"
+#include "units/unitformat.h"
 
 #include <cmath>
 
-#include "checkedmath.h"
-#include "numtext.h"
+#include "core/checkedmath.h"
+#include "core/numtext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "fmtfield.h"
-#include "unitconv.h"
+#include "units/fmtfield.h"
+#include "units/unitconv.h"
 
 // Short texts of a value with its unit ("1.30 Bar"), for status lines and
 // result texts outside the formatted fields.

@@ -1,4 +1,4 @@
-#include "unitsform.h"
+#include "units/unitsform.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "unitconv.h"
+#include "units/unitconv.h"
 
 class QListWidget;
 

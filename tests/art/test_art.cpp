@@ -2,8 +2,8 @@
 // shows it, the same sources give the same bytes, and no control of the main window
 // hides a part of the cycle drawing.
 
-#include "cyclepicture.h"
-#include "layout.h"
+#include "art/cyclepicture.h"
+#include "art/layout.h"
 
 #include <QByteArray>
 #include <QDir>

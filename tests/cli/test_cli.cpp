@@ -7,11 +7,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include "cliptext.h"
-#include "cmpfixture.h"
-#include "cycle.h"
-#include "jsondoc.h"
-#include "tempfolder.h"
+#include "core/cliptext.h"
+#include "tests/tools/compressor/cmpfixture.h"
+#include "core/cycle.h"
+#include "core/jsondoc.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "cliptext.h"
-#include "cycle.h"
-#include "cyclefields.h"
-#include "errors.h"
-#include "fuzzlibrary.h"
-#include "utf8.h"
+#include "core/cliptext.h"
+#include "core/cycle.h"
+#include "core/cyclefields.h"
+#include "core/errors.h"
+#include "tests/core/fuzzlibrary.h"
+#include "core/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

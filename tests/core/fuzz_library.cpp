@@ -11,11 +11,11 @@
 #include <cstdint>
 #include <string>
 
-#include "errors.h"
-#include "fuzzscratch.h"
-#include "numtext.h"
-#include "refriglib.h"
-#include "refrigsummary.h"
+#include "core/errors.h"
+#include "tests/core/fuzzscratch.h"
+#include "core/numtext.h"
+#include "core/refriglib.h"
+#include "core/refrigsummary.h"
 
 namespace {
 

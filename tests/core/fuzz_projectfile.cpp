@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <string>
 
-#include "cycle.h"
-#include "cyclefields.h"
-#include "errors.h"
-#include "fuzzlibrary.h"
+#include "core/cycle.h"
+#include "core/cyclefields.h"
+#include "core/errors.h"
+#include "tests/core/fuzzlibrary.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzzscratch.h"
-#include "refriglib.h"
+#include "tests/core/fuzzscratch.h"
+#include "core/refriglib.h"
 
 // The library of the cycle fuzz targets: R22, a second fluid, an 8-bit name and a
 // section whose coefficient list does not convert.

@@ -3,11 +3,11 @@
 
 #include <clocale>
 
-#include "cliptext.h"
-#include "cycle.h"
-#include "cyclefields.h"
-#include "errors.h"
-#include "tempfolder.h"
+#include "core/cliptext.h"
+#include "core/cycle.h"
+#include "core/cyclefields.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "cycle.h"
-#include "errors.h"
-#include "tempfolder.h"
+#include "core/cycle.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <limits>
 #include <vector>
 
-#include "cycle.h"
-#include "diagnosis.h"
-#include "errors.h"
-#include "tempfolder.h"
+#include "core/cycle.h"
+#include "core/diagnosis.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

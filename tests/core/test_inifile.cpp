@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "errors.h"
-#include "inifile.h"
+#include "core/errors.h"
+#include "core/inifile.h"
 
 TEST(TIniFile, ReadsByTheProfileRules)
 {

@@ -1,7 +1,7 @@
 // Between, Sign and SafeDiv at their edge values.
 #include <gtest/gtest.h>
 
-#include "numeric.h"
+#include "core/numeric.h"
 
 TEST(Between, IsStrictWhicheverBoundIsLarger)
 {

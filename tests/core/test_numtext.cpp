@@ -3,8 +3,8 @@
 
 #include <clocale>
 
-#include "errors.h"
-#include "numtext.h"
+#include "core/errors.h"
+#include "core/numtext.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <limits>
 
-#include "cycle.h"
-#include "cyclefields.h"
-#include "errors.h"
-#include "jsondoc.h"
-#include "tempfolder.h"
+#include "core/cycle.h"
+#include "core/cyclefields.h"
+#include "core/errors.h"
+#include "core/jsondoc.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

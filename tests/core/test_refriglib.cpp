@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "errors.h"
-#include "refriglib.h"
+#include "core/errors.h"
+#include "core/refriglib.h"
 
 namespace fs = std::filesystem;
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "errors.h"
-#include "refriglib.h"
+#include "core/errors.h"
+#include "core/refriglib.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The printable report page: the expected page of the default cycle, and its variants.
 #include <gtest/gtest.h>
 
-#include "cycle.h"
-#include "errors.h"
-#include "reportpage.h"
-#include "tempfolder.h"
+#include "core/cycle.h"
+#include "core/errors.h"
+#include "core/reportpage.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "errors.h"
-#include "root.h"
+#include "core/errors.h"
+#include "core/root.h"
 
 TEST(TRoot, DefaultsAfterConstruction)
 {

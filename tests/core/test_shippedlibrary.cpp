@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "errors.h"
-#include "refriglib.h"
-#include "refrigsummary.h"
-#include "tempfolder.h"
+#include "core/errors.h"
+#include "core/refriglib.h"
+#include "core/refrigsummary.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 const std::string kShippedLibrary = std::string(KELVORA_SOURCE_DIR) + "/assets/Common Files/RefLib8.rdf";

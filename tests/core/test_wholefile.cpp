@@ -12,11 +12,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "errors.h"
-#include "filesizelimit.h"
-#include "pagefile.h"
-#include "tempfolder.h"
-#include "wholefile.h"
+#include "core/errors.h"
+#include "tests/core/filesizelimit.h"
+#include "core/pagefile.h"
+#include "tests/core/tempfolder.h"
+#include "core/wholefile.h"
 
 namespace fs = std::filesystem;
 

@@ -8,8 +8,8 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-#include "companion.h"
-#include "platform.h"
+#include "env/companion.h"
+#include "env/platform.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "envtest.h"
+#include "tests/env/envtest.h"
 
 #include <fstream>
 #include <iterator>

@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzzscratch.h"
-#include "jsondoc.h"
-#include "uglobal.h"
+#include "tests/core/fuzzscratch.h"
+#include "core/jsondoc.h"
+#include "env/uglobal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,8 +9,8 @@
 
 #include <QProcess>
 
-#include "companion.h"
-#include "envtest.h"
+#include "env/companion.h"
+#include "tests/env/envtest.h"
 
 namespace fs = std::filesystem;
 

@@ -4,18 +4,18 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "envtest.h"
-#include "findfiles.h"
-#include "pathjoin.h"
+#include "tests/env/envtest.h"
+#include "env/findfiles.h"
+#include "core/pathjoin.h"
 
 namespace fs = std::filesystem;
 
 TEST(JoinPath, OneSeparatorBetweenFolderAndName)
 {
-    EXPECT_EQ(JoinPath("", "RefLib8.rdf"), "RefLib8.rdf");
-    EXPECT_EQ(JoinPath("/opt/Zandrovel/Common Files/", "RefLib8.rdf"), "/opt/Zandrovel/Common Files/RefLib8.rdf");
-    EXPECT_EQ(JoinPath("/opt/Zandrovel/Common Files", "RefLib8.rdf"), "/opt/Zandrovel/Common Files/RefLib8.rdf");
-    EXPECT_EQ(JoinPath("/", "Data"), "/Data");
+    EXPECT_EQ(PathJoin("", "RefLib8.rdf"), "RefLib8.rdf");
+    EXPECT_EQ(PathJoin("/opt/Zandrovel/Common Files/", "RefLib8.rdf"), "/opt/Zandrovel/Common Files/RefLib8.rdf");
+    EXPECT_EQ(PathJoin("/opt/Zandrovel/Common Files", "RefLib8.rdf"), "/opt/Zandrovel/Common Files/RefLib8.rdf");
+    EXPECT_EQ(PathJoin("/", "Data"), "/Data");
 }
 
 TEST(FindFiles, MasksMatchWildcardsWithoutRegardToCase)

@@ -6,9 +6,9 @@
 
 #include <QProcess>
 
-#include "envtest.h"
-#include "platform.h"
-#include "verinfo.h"
+#include "tests/env/envtest.h"
+#include "env/platform.h"
+#include "env/verinfo.h"
 
 namespace fs = std::filesystem;
 

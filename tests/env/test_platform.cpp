@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "envtest.h"
-#include "errors.h"
-#include "platform.h"
-#include "settingsstore.h"
+#include "tests/env/envtest.h"
+#include "core/errors.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "envtest.h"
-#include "platform.h"
-#include "settingsstore.h"
+#include "tests/env/envtest.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <QHostAddress>
 
-#include "envtest.h"
-#include "machineid.h"
-#include "uglobal.h"
+#include "tests/env/envtest.h"
+#include "env/machineid.h"
+#include "env/uglobal.h"
 
 namespace fs = std::filesystem;
 

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "envtest.h"
-#include "verinfo.h"
+#include "tests/env/envtest.h"
+#include "env/verinfo.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "platform.h"
-#include "settingsstore.h"
-#include "widgetplacement.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
+#include "env/widgetplacement.h"
 
 TEST(WidgetPlacement, SavedWindowComesBackWhereItWas)
 {

@@ -1,9 +1,9 @@
 // Window placement records: the clamping rule and the round trip through the store.
 #include <gtest/gtest.h>
 
-#include "platform.h"
-#include "settingsstore.h"
-#include "windowplacement.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
+#include "env/windowplacement.h"
 
 TEST(WindowPlacement, EdgesOffTheScreenAreBroughtBack)
 {

@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "cycle.h"
-#include "refcycle.h"
-#include "reftables.h"
-#include "refriglib.h"
+#include "core/cycle.h"
+#include "fit/refcycle.h"
+#include "fit/reftables.h"
+#include "core/refriglib.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <memory>
 
-#include "fitrefrig.h"
-#include "numtext.h"
-#include "refriglib.h"
+#include "fit/fitrefrig.h"
+#include "core/numtext.h"
+#include "core/refriglib.h"
 
 namespace {
 

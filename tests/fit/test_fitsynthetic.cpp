@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "errors.h"
-#include "fitrefrig.h"
-#include "fitreport.h"
-#include "numtext.h"
-#include "refriglib.h"
+#include "core/errors.h"
+#include "fit/fitrefrig.h"
+#include "fit/fitreport.h"
+#include "core/numtext.h"
+#include "core/refriglib.h"
 
 namespace fs = std::filesystem;
 

@@ -3,9 +3,9 @@
 
 #include <clocale>
 
-#include "companions.h"
-#include "cycle.h"
-#include "tempfolder.h"
+#include "ui/companions.h"
+#include "core/cycle.h"
+#include "tests/core/tempfolder.h"
 
 TEST(Companions, EachLivesAtItsOwnPlaceBelowTheMakersFolder)
 {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "faultchart.h"
+#include "ui/faultchart.h"
 
 namespace {
 

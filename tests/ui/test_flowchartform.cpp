@@ -1,5 +1,5 @@
 // The fault-finding chart window answered from the keyboard.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
 #include <QColor>
 #include <QImage>
@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "flowchartform.h"
+#include "ui/flowchartform.h"
 
 namespace {
 

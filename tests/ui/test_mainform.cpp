@@ -1,5 +1,5 @@
 // The main window's design, its first activation and the linking of the fields.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
 #include <fstream>
 
@@ -11,9 +11,9 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "aboutbox.h"
-#include "clicklabel.h"
-#include "numtext.h"
+#include "ui/aboutbox.h"
+#include "ui/clicklabel.h"
+#include "core/numtext.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The main window's commands: project files, clipboard, diagnosis, help, companions
 // and the windows that other modules bring.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,11 +10,11 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "aboutbox.h"
-#include "clicklabel.h"
-#include "cliptext.h"
-#include "companions.h"
-#include "platform.h"
+#include "ui/aboutbox.h"
+#include "ui/clicklabel.h"
+#include "core/cliptext.h"
+#include "ui/companions.h"
+#include "env/platform.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The measurement dialog: five readings straight into the main window's cycle.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 
-#include "measureform.h"
-#include "numtext.h"
+#include "ui/measureform.h"
+#include "core/numtext.h"
 
 namespace {
 

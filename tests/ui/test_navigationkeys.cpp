@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "fmtedit.h"
-#include "navigationkeys.h"
+#include "units/fmtedit.h"
+#include "ui/navigationkeys.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The window's controls stand in the places the cycle picture is drawn around.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
-#include "layout.h"
-#include "measureform.h"
+#include "art/layout.h"
+#include "ui/measureform.h"
 
 TEST_F(MainWindowTest, ControlsStandWhereTheCyclePictureLeavesRoomForThem)
 {

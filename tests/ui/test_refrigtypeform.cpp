@@ -1,6 +1,6 @@
 // The refrigerant picker: the library's refrigerants, the saturation converter and
 // the data text, and the main window's refrigerant name that opens it.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -10,10 +10,10 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "clicklabel.h"
-#include "numtext.h"
-#include "refrigsummary.h"
-#include "refrigtypeform.h"
+#include "ui/clicklabel.h"
+#include "core/numtext.h"
+#include "core/refrigsummary.h"
+#include "ui/refrigtypeform.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The report: the page about the cycle with the snapshot of the window's picture.
-#include "uitest.h"
+#include "tests/ui/uitest.h"
 
 #include <algorithm>
 
@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "cliptext.h"
-#include "filesizelimit.h"
-#include "reportsnapshot.h"
+#include "core/cliptext.h"
+#include "tests/core/filesizelimit.h"
+#include "ui/reportsnapshot.h"
 
 namespace {
 

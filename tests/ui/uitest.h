@@ -16,16 +16,16 @@
 #include <QTest>
 #include <QUrl>
 
-#include "beep.h"
-#include "desktop.h"
-#include "fmtedit.h"
-#include "jsondoc.h"
-#include "mainform.h"
-#include "messages.h"
-#include "refriglib.h"
-#include "tempfolder.h"
-#include "widgettest.h"
-#include "uglobal.h"
+#include "units/beep.h"
+#include "ui/desktop.h"
+#include "units/fmtedit.h"
+#include "core/jsondoc.h"
+#include "ui/mainform.h"
+#include "ui/messages.h"
+#include "core/refriglib.h"
+#include "tests/core/tempfolder.h"
+#include "tests/widgets/widgettest.h"
+#include "env/uglobal.h"
 
 // The scratch tree of this test run (main_ui.cpp); MakerFolder() lies inside it.
 

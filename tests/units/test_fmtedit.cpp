@@ -7,7 +7,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 
-#include "widgettest.h"
+#include "tests/units/widgettest.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include "fmteditlabel.h"
-#include "unitsform.h"
-#include "widgettest.h"
+#include "units/fmteditlabel.h"
+#include "units/unitsform.h"
+#include "tests/units/widgettest.h"
 
 namespace {
 

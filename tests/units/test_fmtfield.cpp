@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fmtfield.h"
+#include "units/fmtfield.h"
 
 namespace {
 

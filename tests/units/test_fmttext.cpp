@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "errors.h"
-#include "fmttext.h"
-#include "numtext.h"
-#include "unitconv.h"
+#include "core/errors.h"
+#include "units/fmttext.h"
+#include "core/numtext.h"
+#include "units/unitconv.h"
 
 TEST(NormaliseNumberText, CleansTypingSlips)
 {

@@ -1,7 +1,7 @@
 // SwitchUnits over a window's fields, and FormatFieldWithUnit of a field.
-#include "fmteditlabel.h"
-#include "switchunits.h"
-#include "widgettest.h"
+#include "units/fmteditlabel.h"
+#include "units/switchunits.h"
+#include "tests/units/widgettest.h"
 
 using SwitchUnitsTest = WidgetTest;
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "numtext.h"
-#include "unitconv.h"
+#include "core/numtext.h"
+#include "units/unitconv.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "errors.h"
-#include "unitformat.h"
+#include "core/errors.h"
+#include "units/unitformat.h"
 
 TEST(AutoFormat, DecimalsBySizeOfTheNumber)
 {

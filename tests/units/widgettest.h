@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "beep.h"
-#include "fmtedit.h"
+#include "units/beep.h"
+#include "units/fmtedit.h"
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {

@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "fmtedit.h"
+#include "units/fmtedit.h"
 
 // The scratch tree of the running test program: the maker's folder
 // (Zandrovel/Kelvora), the documents folder (docs) and the settings store (settings).

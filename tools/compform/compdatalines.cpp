@@ -1,7 +1,7 @@
-#include "compdatalines.h"
+#include "tools/compform/compdatalines.h"
 
-#include "comp.h"
-#include "numtext.h"
+#include "tools/compressor/comp.h"
+#include "core/numtext.h"
 
 std::vector<std::string> CompDataLines(const TComp& comp, const std::string& refrigerant)
 {

@@ -1,4 +1,4 @@
-#include "compform.h"
+#include "tools/compform/compform.h"
 
 #include <filesystem>
 #include <utility>
@@ -14,18 +14,18 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-#include "clicklabel.h"
-#include "comp.h"
-#include "fmtedit.h"
-#include "fmteditlabel.h"
-#include "compdatalines.h"
-#include "messages.h"
-#include "navigationkeys.h"
-#include "numtext.h"
-#include "platform.h"
-#include "refriglib.h"
-#include "settingsstore.h"
-#include "widgetplacement.h"
+#include "ui/clicklabel.h"
+#include "tools/compressor/comp.h"
+#include "units/fmtedit.h"
+#include "units/fmteditlabel.h"
+#include "tools/compform/compdatalines.h"
+#include "ui/messages.h"
+#include "ui/navigationkeys.h"
+#include "core/numtext.h"
+#include "env/platform.h"
+#include "core/refriglib.h"
+#include "env/settingsstore.h"
+#include "env/widgetplacement.h"
 
 namespace {
 

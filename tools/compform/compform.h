@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "folderdialog.h"
+#include "tools/compform/folderdialog.h"
 
 class QLabel;
 class QListWidget;

@@ -1,6 +1,6 @@
 // The selector's controls and their places: the tool bar with the refrigerant,
 // the two lists above, the fields and the data text below, the status line.
-#include "compform.h"
+#include "tools/compform/compform.h"
 
 #include <iterator>
 
@@ -17,9 +17,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "clicklabel.h"
-#include "fmtedit.h"
-#include "fmteditlabel.h"
+#include "ui/clicklabel.h"
+#include "units/fmtedit.h"
+#include "units/fmteditlabel.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "folderdialog.h"
+#include "tools/compform/folderdialog.h"
 
 #include <QFileDialog>
 

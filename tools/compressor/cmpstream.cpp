@@ -1,12 +1,12 @@
-#include "cmpstream.h"
+#include "tools/compressor/cmpstream.h"
 
 #include <cmath>
 #include <cstring>
 #include <fstream>
 #include <vector>
 
-#include "errors.h"
-#include "utf8.h"
+#include "core/errors.h"
+#include "core/utf8.h"
 
 namespace {
 

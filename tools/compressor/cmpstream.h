@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "utf8.h"
+#include "core/utf8.h"
 
 // The tagged value stream of the compressor data files: every value begins with a
 // tag byte that says what follows. Little-endian throughout. Text is held in the

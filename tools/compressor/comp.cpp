@@ -1,14 +1,14 @@
-#include "comp.h"
+#include "tools/compressor/comp.h"
 
 #include <filesystem>
 #include <iostream>
 #include <set>
 #include <system_error>
 
-#include "checkedmath.h"
-#include "errors.h"
-#include "numtext.h"
-#include "pathjoin.h"
+#include "core/checkedmath.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/pathjoin.h"
 
 namespace fs = std::filesystem;
 
@@ -36,10 +36,10 @@ void ScanDataFolder(const std::string& folder, std::vector<std::string>& list, s
         if (it->is_directory(typeError))
             subfolders.push_back(name);
         else if (!typeError && it->is_regular_file(typeError) && !typeError && IsDataFileName(name))
-            list.push_back(JoinPath(folder, name));
+            list.push_back(PathJoin(folder, name));
     }
     for (const auto& name : subfolders)
-        ScanDataFolder(JoinPath(folder, name), list, visited);
+        ScanDataFolder(PathJoin(folder, name), list, visited);
 }
 
 bool InRange(double x, double lo, double hi)

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "compdata.h"
-#include "interpolator.h"
-#include "refriglib.h"
+#include "tools/compressor/compdata.h"
+#include "tools/compressor/interpolator.h"
+#include "core/refriglib.h"
 
 // The compressor model: one compressor taken from a compressor data file, its
 // capacity, power input and heat rejection at an evaporating temperature te and a

@@ -1,9 +1,9 @@
-#include "compdata.h"
+#include "tools/compressor/compdata.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 namespace {
 

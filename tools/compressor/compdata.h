@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cmpstream.h"
+#include "tools/compressor/cmpstream.h"
 
 // The compressor data file (*.cmp): a header of raw bytes with a fixed layout,
 // then a list of compressor records in the tagged value stream.

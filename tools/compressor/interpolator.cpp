@@ -1,10 +1,10 @@
-#include "interpolator.h"
+#include "tools/compressor/interpolator.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "errors.h"
-#include "numeric.h"
+#include "core/errors.h"
+#include "core/numeric.h"
 
 namespace {
 

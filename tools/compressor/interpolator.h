@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compdata.h"
+#include "tools/compressor/compdata.h"
 
 // The two ways a maker states a compressor's performance over evaporating
 // temperature te and condensing temperature tc: a two-dimensional polynomial, or

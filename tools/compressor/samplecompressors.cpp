@@ -1,11 +1,11 @@
-#include "samplecompressors.h"
+#include "tools/compressor/samplecompressors.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "numtext.h"
-#include "pathjoin.h"
+#include "core/numtext.h"
+#include "core/pathjoin.h"
 
 namespace {
 
@@ -202,7 +202,7 @@ std::vector<std::string> WriteSampleFiles(TRefrigLib& lib, const std::string& fo
         std::vector<TCompData> records;
         for (std::size_t k = 0; k < range.compressors.size(); ++k)
             records.push_back(SampleRecord(lib, range, k));
-        paths.push_back(JoinPath(folder, range.fileName));
+        paths.push_back(PathJoin(folder, range.fileName));
         WriteCompFile(paths.back(), h, records, range.stringTag, range.floatTag);
     }
     return paths;

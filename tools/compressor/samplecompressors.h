@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "compdata.h"
-#include "refriglib.h"
+#include "tools/compressor/compdata.h"
+#include "core/refriglib.h"
 
 // The sample compressor data shipped with the program: made-up ranges of small
 // scroll and reciprocating compressors, each described by its swept volume and

@@ -1,8 +1,8 @@
-#include "samplevalves.h"
+#include "tools/txvalve/samplevalves.h"
 
 #include <cmath>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "txvalvemodel.h"
+#include "tools/txvalve/txvalvemodel.h"
 
 #include <cmath>
 #include <filesystem>
 #include <span>
 
-#include "checkedmath.h"
-#include "errors.h"
-#include "numeric.h"
-#include "numtext.h"
-#include "unitconv.h"
+#include "core/checkedmath.h"
+#include "core/errors.h"
+#include "core/numeric.h"
+#include "core/numtext.h"
+#include "units/unitconv.h"
 
 namespace {
 

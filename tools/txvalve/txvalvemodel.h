@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "inifile.h"
+#include "core/inifile.h"
 
 // Expansion valve data files ("*.txv") and the capacity lookup of the TX valve
 // selector. A file is INI text with a "Header" section (units, the tabulated

@@ -1,7 +1,7 @@
-#include "valveselection.h"
+#include "tools/txvalve/valveselection.h"
 
-#include "refriglib.h"
-#include "unitformat.h"
+#include "core/refriglib.h"
+#include "units/unitformat.h"
 
 TValvePressures ValvePressures(const TRefrigLib& lib, double te, double tc)
 {

@@ -1,4 +1,4 @@
-#include "liquidlineform.h"
+#include "tools/txvalveform/liquidlineform.h"
 
 #include <iterator>
 
@@ -7,13 +7,13 @@
 #include <QToolButton>
 #include <QBoxLayout>
 
-#include "fmtedit.h"
-#include "navigationkeys.h"
-#include "platform.h"
-#include "settingsstore.h"
-#include "switchunits.h"
-#include "toolwindow.h"
-#include "widgetplacement.h"
+#include "units/fmtedit.h"
+#include "ui/navigationkeys.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
+#include "units/switchunits.h"
+#include "tools/txvalveform/toolwindow.h"
+#include "env/widgetplacement.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "toolwindow.h"
+#include "tools/txvalveform/toolwindow.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "fmtedit.h"
-#include "fmteditlabel.h"
+#include "units/fmtedit.h"
+#include "units/fmteditlabel.h"
 
 TToolWindowFrame BuildToolWindow(QDialog& window)
 {

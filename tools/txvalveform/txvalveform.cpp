@@ -1,4 +1,4 @@
-#include "txvalveform.h"
+#include "tools/txvalveform/txvalveform.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -16,19 +16,19 @@
 #include <QToolButton>
 #include <QBoxLayout>
 
-#include "findfiles.h"
-#include "fmtedit.h"
-#include "liquidlineform.h"
-#include "messages.h"
-#include "navigationkeys.h"
-#include "numtext.h"
-#include "platform.h"
-#include "refriglib.h"
-#include "settingsstore.h"
-#include "switchunits.h"
-#include "toolwindow.h"
-#include "unitformat.h"
-#include "widgetplacement.h"
+#include "env/findfiles.h"
+#include "units/fmtedit.h"
+#include "tools/txvalveform/liquidlineform.h"
+#include "ui/messages.h"
+#include "ui/navigationkeys.h"
+#include "core/numtext.h"
+#include "env/platform.h"
+#include "core/refriglib.h"
+#include "env/settingsstore.h"
+#include "units/switchunits.h"
+#include "tools/txvalveform/toolwindow.h"
+#include "units/unitformat.h"
+#include "env/widgetplacement.h"
 
 namespace {
 

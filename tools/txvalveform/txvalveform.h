@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "txvalvemodel.h"
-#include "valveselection.h"
+#include "tools/txvalve/txvalvemodel.h"
+#include "tools/txvalve/valveselection.h"
 
 class QAction;
 class QComboBox;

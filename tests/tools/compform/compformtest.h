@@ -19,17 +19,17 @@
 #include <QSettings>
 #include <QTest>
 
-#include "beep.h"
-#include "cmpfixture.h"
-#include "comp.h"
-#include "compform.h"
-#include "fmtedit.h"
-#include "messages.h"
-#include "platform.h"
-#include "refriglib.h"
-#include "settingsstore.h"
-#include "tempfolder.h"
-#include "widgettest.h"
+#include "units/beep.h"
+#include "tests/tools/compressor/cmpfixture.h"
+#include "tools/compressor/comp.h"
+#include "tools/compform/compform.h"
+#include "units/fmtedit.h"
+#include "ui/messages.h"
+#include "env/platform.h"
+#include "core/refriglib.h"
+#include "env/settingsstore.h"
+#include "tests/core/tempfolder.h"
+#include "tests/widgets/widgettest.h"
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {

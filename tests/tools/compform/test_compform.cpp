@@ -1,7 +1,7 @@
 // The compressor selector: its design, the stored settings, the file and
 // compressor clicks with the pick by capacity, the field exits and unit links,
 // the refrigerant changes, the results, the keys and the deactivation.
-#include "compformtest.h"
+#include "tests/tools/compform/compformtest.h"
 
 #include <functional>
 
@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "clicklabel.h"
-#include "fmteditlabel.h"
-#include "numtext.h"
-#include "unitsform.h"
+#include "ui/clicklabel.h"
+#include "units/fmteditlabel.h"
+#include "core/numtext.h"
+#include "units/unitsform.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // No compressor data files in the data folder: the selector asks for a folder,
 // and whatever the user answers it never takes the program down; without files
 // it closes and the main window, with the user's cycle, carries on.
-#include "compformtest.h"
+#include "tests/tools/compform/compformtest.h"
 
 #include <QMainWindow>
 #include <QToolButton>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "compdata.h"
+#include "tools/compressor/compdata.h"
 
 namespace cmpfixture {
 

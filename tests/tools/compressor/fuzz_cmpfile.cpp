@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "compdata.h"
-#include "errors.h"
-#include "interpolator.h"
+#include "tools/compressor/compdata.h"
+#include "core/errors.h"
+#include "tools/compressor/interpolator.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <functional>
 
-#include "cmpstream.h"
-#include "errors.h"
-#include "tempfolder.h"
+#include "tools/compressor/cmpstream.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 

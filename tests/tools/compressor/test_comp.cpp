@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <set>
 
-#include "cmpfixture.h"
-#include "comp.h"
-#include "errors.h"
-#include "tempfolder.h"
+#include "tests/tools/compressor/cmpfixture.h"
+#include "tools/compressor/comp.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
 
 using namespace cmpfixture;
 namespace fs = std::filesystem;

@@ -4,10 +4,10 @@
 
 #include <random>
 
-#include "cmpfixture.h"
-#include "compdata.h"
-#include "errors.h"
-#include "tempfolder.h"
+#include "tests/tools/compressor/cmpfixture.h"
+#include "tools/compressor/compdata.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
 
 using namespace cmpfixture;
 

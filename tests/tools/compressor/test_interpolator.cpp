@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "errors.h"
-#include "interpolator.h"
+#include "core/errors.h"
+#include "tools/compressor/interpolator.h"
 
 namespace {
 

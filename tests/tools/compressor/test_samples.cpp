@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "comp.h"
-#include "numtext.h"
-#include "samplecompressors.h"
+#include "tools/compressor/comp.h"
+#include "core/numtext.h"
+#include "tools/compressor/samplecompressors.h"
 
 namespace {
 

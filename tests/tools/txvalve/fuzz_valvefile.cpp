@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <string>
 
-#include "errors.h"
-#include "fuzzscratch.h"
-#include "txvalvemodel.h"
+#include "core/errors.h"
+#include "tests/core/fuzzscratch.h"
+#include "tools/txvalve/txvalvemodel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,10 +2,10 @@
 // output, and they are data the lookup can work on.
 #include <gtest/gtest.h>
 
-#include "numtext.h"
-#include "samplevalves.h"
-#include "tempfolder.h"
-#include "txvalvemodel.h"
+#include "core/numtext.h"
+#include "tools/txvalve/samplevalves.h"
+#include "tests/core/tempfolder.h"
+#include "tools/txvalve/txvalvemodel.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <functional>
 
-#include "errors.h"
-#include "tempfolder.h"
-#include "txvalvemodel.h"
-#include "valvefixture.h"
+#include "core/errors.h"
+#include "tests/core/tempfolder.h"
+#include "tools/txvalve/txvalvemodel.h"
+#include "tests/tools/txvalve/valvefixture.h"
 
 namespace {
 

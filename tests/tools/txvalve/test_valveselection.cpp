@@ -1,8 +1,8 @@
 // The TX valve selector's pressures and status texts, apart from its window.
 #include <gtest/gtest.h>
 
-#include "refriglib.h"
-#include "valveselection.h"
+#include "core/refriglib.h"
+#include "tools/txvalve/valveselection.h"
 
 TEST(ValveSelection, PressuresOfThePlantShareTheirDifference)
 {

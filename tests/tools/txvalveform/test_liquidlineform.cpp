@@ -1,11 +1,11 @@
 // The liquid line window: five losses in one unit, their total, Reset, and the
 // values and unit stored whenever the window closes.
-#include "windowtest.h"
+#include "tests/tools/txvalveform/windowtest.h"
 
 #include <QLabel>
 #include <QToolButton>
 
-#include "liquidlineform.h"
+#include "tools/txvalveform/liquidlineform.h"
 
 namespace {
 

@@ -19,16 +19,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "beep.h"
-#include "fmtedit.h"
-#include "fmteditlabel.h"
-#include "messages.h"
-#include "platform.h"
-#include "refriglib.h"
-#include "tempfolder.h"
-#include "widgettest.h"
-#include "txvalveform.h"
-#include "unitsform.h"
+#include "units/beep.h"
+#include "units/fmtedit.h"
+#include "units/fmteditlabel.h"
+#include "ui/messages.h"
+#include "env/platform.h"
+#include "core/refriglib.h"
+#include "tests/core/tempfolder.h"
+#include "tests/widgets/widgettest.h"
+#include "tools/txvalveform/txvalveform.h"
+#include "units/unitsform.h"
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {

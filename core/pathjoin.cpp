@@ -1,4 +1,4 @@
-#include "pathjoin.h"
+#include "core/pathjoin.h"
 
 std::string PathJoin(const std::vector<std::string>& parts)
 {
@@ -11,7 +11,7 @@ std::string PathJoin(const std::vector<std::string>& parts)
     return path;
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name)
+std::string PathJoin(const std::string& folder, const std::string& name)
 {
     if (folder.empty())
         return name;

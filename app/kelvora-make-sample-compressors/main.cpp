@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "errors.h"
-#include "samplecompressors.h"
+#include "core/errors.h"
+#include "tools/compressor/samplecompressors.h"
 
 int main(int argc, char** argv)
 {

@@ -9,10 +9,10 @@
 #include <limits>
 #include <sys/stat.h>
 
-#include "errors.h"
-#include "filesizelimit.h"
-#include "jsondoc.h"
-#include "pathjoin.h"
+#include "core/errors.h"
+#include "tests/core/filesizelimit.h"
+#include "core/jsondoc.h"
+#include "core/pathjoin.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "samplevalves.h"
+#include "tools/txvalve/samplevalves.h"
 
 int main(int argc, char** argv)
 {

@@ -10,4 +10,4 @@ std::string PathJoin(const std::vector<std::string>& parts);
 
 // A folder and a name: the name alone when the folder is empty, otherwise one "/"
 // between them, none added when the folder already ends with one.
-std::string JoinPath(const std::string& folder, const std::string& name);
+std::string PathJoin(const std::string& folder, const std::string& name);

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "cliapp.h"
-#include "cycle.h"
-#include "pathjoin.h"
-#include "platform.h"
-#include "verinfo.h"
+#include "cli/cliapp.h"
+#include "core/cycle.h"
+#include "core/pathjoin.h"
+#include "env/platform.h"
+#include "env/verinfo.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "jsondoc.h"
+#include "core/jsondoc.h"
 
 #include <chrono>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <ctime>
 #include <limits>
 
-#include "errors.h"
-#include "numtext.h"
-#include "utf8.h"
-#include "wholefile.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/utf8.h"
+#include "core/wholefile.h"
 
 namespace {
 

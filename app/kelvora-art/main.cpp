@@ -6,12 +6,12 @@
 // --overlay also writes the cycle pictures with their windows' controls drawn over
 // them, for checking the layout by eye; these check images are not installed.
 
-#include "cyclepicture.h"
-#include "faultpictures.h"
-#include "gifwriter.h"
-#include "layout.h"
-#include "logo.h"
-#include "measurepicture.h"
+#include "art/cyclepicture.h"
+#include "art/faultpictures.h"
+#include "art/gifwriter.h"
+#include "art/layout.h"
+#include "art/logo.h"
+#include "art/measurepicture.h"
 
 #include <QDir>
 #include <QFontInfo>

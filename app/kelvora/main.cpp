@@ -6,21 +6,21 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "aboutbox.h"
-#include "clicklabel.h"
-#include "comp.h"
-#include "compform.h"
-#include "flowchartform.h"
-#include "fmtedit.h"
-#include "mainform.h"
-#include "measureform.h"
-#include "messages.h"
-#include "numtext.h"
-#include "platform.h"
-#include "refriglib.h"
-#include "refrigtypeform.h"
-#include "txvalveform.h"
-#include "uglobal.h"
+#include "ui/aboutbox.h"
+#include "ui/clicklabel.h"
+#include "tools/compressor/comp.h"
+#include "tools/compform/compform.h"
+#include "ui/flowchartform.h"
+#include "units/fmtedit.h"
+#include "ui/mainform.h"
+#include "ui/measureform.h"
+#include "ui/messages.h"
+#include "core/numtext.h"
+#include "env/platform.h"
+#include "core/refriglib.h"
+#include "ui/refrigtypeform.h"
+#include "tools/txvalveform/txvalveform.h"
+#include "env/uglobal.h"
 
 namespace {
 

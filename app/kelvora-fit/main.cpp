@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "errors.h"
-#include "fitrefrig.h"
-#include "fitreport.h"
-#include "numtext.h"
+#include "core/errors.h"
+#include "fit/fitrefrig.h"
+#include "fit/fitreport.h"
+#include "core/numtext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // Usage: kelvora-make-default-project LIBRARY OUT
 #include <iostream>
 
-#include "cycle.h"
-#include "errors.h"
+#include "core/cycle.h"
+#include "core/errors.h"
 
 int main(int argc, char** argv)
 {
