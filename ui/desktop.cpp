@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "ui/messages.h"
+#include "widgets/messages.h"
 
 namespace {
 

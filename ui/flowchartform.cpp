@@ -13,7 +13,7 @@
 #include "ui/builtinpictures.h"
 #include "core/errors.h"
 #include "ui/mainformdesign.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "core/pathjoin.h"
 
 namespace {

@@ -10,12 +10,12 @@
 #include <QUrl>
 
 #include "ui/aboutbox.h"
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "core/cliptext.h"
 #include "env/companion.h"
 #include "ui/companions.h"
 #include "ui/desktop.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "core/pathjoin.h"
 #include "env/platform.h"
 

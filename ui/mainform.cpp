@@ -15,14 +15,14 @@
 #include <QStatusBar>
 
 #include "ui/aboutbox.h"
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "core/errors.h"
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
 #include "ui/formposition.h"
 #include "ui/mainformdesign.h"
-#include "ui/messages.h"
-#include "ui/navigationkeys.h"
+#include "widgets/messages.h"
+#include "widgets/navigationkeys.h"
 #include "core/numtext.h"
 #include "core/pathjoin.h"
 

@@ -14,8 +14,8 @@
 #include "units/fmteditlabel.h"
 #include "ui/mainform.h"
 #include "ui/mainformdesign.h"
-#include "ui/messages.h"
-#include "ui/navigationkeys.h"
+#include "widgets/messages.h"
+#include "widgets/navigationkeys.h"
 #include "core/numtext.h"
 #include "env/windowplacement.h"
 

@@ -7,14 +7,14 @@
 #include <QLocale>
 
 #include "ui/aboutbox.h"
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "tools/compressor/comp.h"
 #include "tools/compform/compform.h"
 #include "ui/flowchartform.h"
 #include "units/fmtedit.h"
 #include "ui/mainform.h"
 #include "ui/measureform.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "core/numtext.h"
 #include "env/platform.h"
 #include "core/refriglib.h"

@@ -8,10 +8,10 @@
 #include <sys/wait.h>
 
 #include "core/cliptext.h"
-#include "tests/tools/compressor/cmpfixture.h"
+#include "tests/support/cmpfixture.h"
 #include "core/cycle.h"
 #include "core/jsondoc.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

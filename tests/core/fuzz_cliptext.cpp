@@ -15,7 +15,7 @@
 #include "core/cycle.h"
 #include "core/cyclefields.h"
 #include "core/errors.h"
-#include "tests/core/fuzzlibrary.h"
+#include "tests/support/fuzzlibrary.h"
 #include "core/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

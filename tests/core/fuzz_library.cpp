@@ -12,7 +12,7 @@
 #include <string>
 
 #include "core/errors.h"
-#include "tests/core/fuzzscratch.h"
+#include "tests/support/fuzzscratch.h"
 #include "core/numtext.h"
 #include "core/refriglib.h"
 #include "core/refrigsummary.h"

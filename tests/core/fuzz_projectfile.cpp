@@ -14,7 +14,7 @@
 #include "core/cycle.h"
 #include "core/cyclefields.h"
 #include "core/errors.h"
-#include "tests/core/fuzzlibrary.h"
+#include "tests/support/fuzzlibrary.h"
 
 namespace {
 

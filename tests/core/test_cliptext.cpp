@@ -7,7 +7,7 @@
 #include "core/cycle.h"
 #include "core/cyclefields.h"
 #include "core/errors.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

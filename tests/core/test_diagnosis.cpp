@@ -11,7 +11,7 @@
 #include "core/cycle.h"
 #include "core/diagnosis.h"
 #include "core/errors.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

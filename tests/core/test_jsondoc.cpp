@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 #include "core/errors.h"
-#include "tests/core/filesizelimit.h"
+#include "tests/support/filesizelimit.h"
 #include "core/jsondoc.h"
 #include "core/pathjoin.h"
 

@@ -11,7 +11,7 @@
 #include "core/cyclefields.h"
 #include "core/errors.h"
 #include "core/jsondoc.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/cycle.h"
 #include "core/errors.h"
 #include "core/reportpage.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/errors.h"
 #include "core/refriglib.h"
 #include "core/refrigsummary.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 const std::string kShippedLibrary = std::string(KELVORA_SOURCE_DIR) + "/assets/Common Files/RefLib8.rdf";

@@ -13,9 +13,9 @@
 #include <unistd.h>
 
 #include "core/errors.h"
-#include "tests/core/filesizelimit.h"
+#include "tests/support/filesizelimit.h"
 #include "core/pagefile.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 #include "core/wholefile.h"
 
 namespace fs = std::filesystem;

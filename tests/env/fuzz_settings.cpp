@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/core/fuzzscratch.h"
+#include "tests/support/fuzzscratch.h"
 #include "core/jsondoc.h"
 #include "env/uglobal.h"
 

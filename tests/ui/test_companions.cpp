@@ -5,7 +5,7 @@
 
 #include "ui/companions.h"
 #include "core/cycle.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 TEST(Companions, EachLivesAtItsOwnPlaceBelowTheMakersFolder)
 {

@@ -12,7 +12,7 @@
 #include <QStatusBar>
 
 #include "ui/aboutbox.h"
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "core/numtext.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "ui/aboutbox.h"
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "core/cliptext.h"
 #include "ui/companions.h"
 #include "env/platform.h"

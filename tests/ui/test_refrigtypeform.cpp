@@ -10,7 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "core/numtext.h"
 #include "core/refrigsummary.h"
 #include "ui/refrigtypeform.h"

@@ -10,7 +10,7 @@
 #include <QPainter>
 
 #include "core/cliptext.h"
-#include "tests/core/filesizelimit.h"
+#include "tests/support/filesizelimit.h"
 #include "ui/reportsnapshot.h"
 
 namespace {

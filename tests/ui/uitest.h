@@ -21,10 +21,10 @@
 #include "units/fmtedit.h"
 #include "core/jsondoc.h"
 #include "ui/mainform.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "core/refriglib.h"
-#include "tests/core/tempfolder.h"
-#include "tests/widgets/widgettest.h"
+#include "tests/support/tempfolder.h"
+#include "tests/support/windowtest.h"
 #include "env/uglobal.h"
 
 // The scratch tree of this test run (main_ui.cpp); MakerFolder() lies inside it.

@@ -7,7 +7,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 
-#include "tests/units/widgettest.h"
+#include "tests/units/fieldtest.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "units/fmteditlabel.h"
 #include "units/unitsform.h"
-#include "tests/units/widgettest.h"
+#include "tests/units/fieldtest.h"
 
 namespace {
 

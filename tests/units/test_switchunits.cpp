@@ -1,7 +1,7 @@
 // SwitchUnits over a window's fields, and FormatFieldWithUnit of a field.
 #include "units/fmteditlabel.h"
 #include "units/switchunits.h"
-#include "tests/units/widgettest.h"
+#include "tests/units/fieldtest.h"
 
 using SwitchUnitsTest = WidgetTest;
 

@@ -14,13 +14,13 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "tools/compressor/comp.h"
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
 #include "tools/compform/compdatalines.h"
-#include "ui/messages.h"
-#include "ui/navigationkeys.h"
+#include "widgets/messages.h"
+#include "widgets/navigationkeys.h"
 #include "core/numtext.h"
 #include "env/platform.h"
 #include "core/refriglib.h"

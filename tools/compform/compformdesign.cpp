@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
 

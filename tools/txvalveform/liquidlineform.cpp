@@ -8,7 +8,7 @@
 #include <QBoxLayout>
 
 #include "units/fmtedit.h"
-#include "ui/navigationkeys.h"
+#include "widgets/navigationkeys.h"
 #include "env/platform.h"
 #include "env/settingsstore.h"
 #include "units/switchunits.h"

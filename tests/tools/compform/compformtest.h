@@ -20,16 +20,16 @@
 #include <QTest>
 
 #include "units/beep.h"
-#include "tests/tools/compressor/cmpfixture.h"
+#include "tests/support/cmpfixture.h"
 #include "tools/compressor/comp.h"
 #include "tools/compform/compform.h"
 #include "units/fmtedit.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "env/platform.h"
 #include "core/refriglib.h"
 #include "env/settingsstore.h"
-#include "tests/core/tempfolder.h"
-#include "tests/widgets/widgettest.h"
+#include "tests/support/tempfolder.h"
+#include "tests/support/windowtest.h"
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {

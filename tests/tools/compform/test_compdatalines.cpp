@@ -2,11 +2,11 @@
 // line chosen by the rating suction gas temperature.
 #include <gtest/gtest.h>
 
-#include "tests/tools/compressor/cmpfixture.h"
+#include "tests/support/cmpfixture.h"
 #include "tools/compform/compdatalines.h"
 #include "tools/compressor/comp.h"
 #include "core/numtext.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 using namespace cmpfixture;
 

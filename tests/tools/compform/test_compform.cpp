@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "units/fmteditlabel.h"
 #include "core/numtext.h"
 #include "units/unitsform.h"

@@ -7,7 +7,7 @@
 
 #include "tools/compressor/cmpstream.h"
 #include "core/errors.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

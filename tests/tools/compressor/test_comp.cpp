@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <set>
 
-#include "tests/tools/compressor/cmpfixture.h"
+#include "tests/support/cmpfixture.h"
 #include "tools/compressor/comp.h"
 #include "core/errors.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 using namespace cmpfixture;
 namespace fs = std::filesystem;

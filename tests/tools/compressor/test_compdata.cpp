@@ -4,10 +4,10 @@
 
 #include <random>
 
-#include "tests/tools/compressor/cmpfixture.h"
+#include "tests/support/cmpfixture.h"
 #include "tools/compressor/compdata.h"
 #include "core/errors.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 using namespace cmpfixture;
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "core/errors.h"
-#include "tests/core/fuzzscratch.h"
+#include "tests/support/fuzzscratch.h"
 #include "tools/txvalve/txvalvemodel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -4,7 +4,7 @@
 
 #include "core/numtext.h"
 #include "tools/txvalve/samplevalves.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 #include "tools/txvalve/txvalvemodel.h"
 
 namespace {

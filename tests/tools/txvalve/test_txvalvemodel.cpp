@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "core/errors.h"
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 #include "tools/txvalve/txvalvemodel.h"
 #include "tests/tools/txvalve/valvefixture.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/core/tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 // A valve data file written by a test: header lines, then one section per model
 // with its row lines.

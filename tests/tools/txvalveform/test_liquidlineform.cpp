@@ -1,6 +1,6 @@
 // The liquid line window: five losses in one unit, their total, Reset, and the
 // values and unit stored whenever the window closes.
-#include "tests/tools/txvalveform/windowtest.h"
+#include "tests/tools/txvalveform/valveformtest.h"
 
 #include <QLabel>
 #include <QToolButton>

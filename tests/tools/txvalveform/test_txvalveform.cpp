@@ -1,7 +1,7 @@
 // The TX valve selector: its design, the pressures shared between the liquid
 // line and the valve, the search and the model click, units, the liquid line
 // window, and the stored range and unit choices.
-#include "tests/tools/txvalveform/windowtest.h"
+#include "tests/tools/txvalveform/valveformtest.h"
 
 #include <cmath>
 

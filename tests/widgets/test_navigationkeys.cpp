@@ -12,7 +12,7 @@
 #include <QWidget>
 
 #include "units/fmtedit.h"
-#include "ui/navigationkeys.h"
+#include "widgets/navigationkeys.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/navigationkeys.h"
+#include "widgets/navigationkeys.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>

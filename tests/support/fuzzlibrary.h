@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/core/fuzzscratch.h"
+#include "tests/support/fuzzscratch.h"
 #include "core/refriglib.h"
 
 // The library of the cycle fuzz targets: R22, a second fluid, an 8-bit name and a

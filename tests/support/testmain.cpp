@@ -2,7 +2,7 @@
 // platform folders and the per-user settings store are fixed to a scratch tree,
 // so that no test touches the user's documents or settings and the maker's
 // folder is one the tests fill.
-#include "tests/widgets/widgettest.h"
+#include "tests/support/windowtest.h"
 
 #include <filesystem>
 #include <system_error>
@@ -11,7 +11,7 @@
 
 #include <QSettings>
 
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "env/platform.h"
 
 std::string ScratchRoot()

@@ -1,4 +1,4 @@
-#include "ui/clicklabel.h"
+#include "widgets/clicklabel.h"
 
 #include <QMouseEvent>
 
