@@ -122,7 +122,7 @@ std::int32_t TKelvora::Classify(double value, double low, double high)
     return 0;
 }
 
-bool TKelvora::ClassesAre(std::int32_t hp, std::int32_t lp, std::int32_t sh, std::int32_t sc) const
+bool TKelvora::ClassesAre(std::int32_t hpClass, std::int32_t lpClass, std::int32_t shClass, std::int32_t scClass) const
 {
-    return HPClass == hp && LPClass == lp && SHClass == sh && SCClass == sc;
+    return HPClass == hpClass && LPClass == lpClass && SHClass == shClass && SCClass == scClass;
 }

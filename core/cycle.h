@@ -89,7 +89,8 @@ public:
 
     // -1 below low, +1 above high, else 0; strict tests, low first. NaN gives -1.
     static std::int32_t Classify(double value, double low, double high);
-    bool ClassesAre(std::int32_t hp, std::int32_t lp, std::int32_t sh, std::int32_t sc) const;
+    // True when HPClass, LPClass, SHClass and SCClass are the four classes given.
+    bool ClassesAre(std::int32_t hpClass, std::int32_t lpClass, std::int32_t shClass, std::int32_t scClass) const;
 
     // Diagnosis (diagnosis.cpp). Writes the diagnosis page to `fileName`, replacing
     // it; a non-empty byline adds a footer paragraph. File faults raise FileError.
