@@ -18,13 +18,9 @@
 #include "widgets/messages.h"
 #include "core/pathjoin.h"
 #include "env/platform.h"
+#include "widgets/qttext.h"
 
 namespace {
-
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 QUrl LocalFile(const std::string& path)
 {

@@ -25,16 +25,12 @@
 #include "widgets/navigationkeys.h"
 #include "core/numtext.h"
 #include "core/pathjoin.h"
+#include "widgets/qttext.h"
 
 namespace {
 
 constexpr const char* kFormKey = "MainForm";
 constexpr const char* kNotAbleToCalculate = "Warning: Not able to calculate result with this data...";
-
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 int CaptionWidth(const QWidget* on, const char* caption)
 {

@@ -1,4 +1,4 @@
-#include "tools/txvalveform/toolwindow.h"
+#include "widgets/toolwindow.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -13,7 +13,7 @@
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
 
-TToolWindowFrame BuildToolWindow(QDialog& window)
+TToolWindowFrame BuildToolWindow(QDialog& window, const char* acceptText, const char* cancelText)
 {
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     TToolWindowFrame frame;
@@ -25,8 +25,8 @@ TToolWindowFrame BuildToolWindow(QDialog& window)
     frame.bar->setIconSize(QSize(16, 16));
     frame.bar->setMovable(false);
     frame.layout->setMenuBar(frame.bar);
-    frame.accept = AddToolButton(*frame.bar, "ToolButton1", "&Accept", QStyle::SP_DialogOkButton);
-    frame.cancel = AddToolButton(*frame.bar, "ToolButton2", "&Cancel", QStyle::SP_DialogCancelButton);
+    frame.accept = AddToolButton(*frame.bar, "ToolButton1", acceptText, QStyle::SP_DialogOkButton);
+    frame.cancel = AddToolButton(*frame.bar, "ToolButton2", cancelText, QStyle::SP_DialogCancelButton);
     QObject::connect(frame.accept, &QToolButton::clicked, &window, &QDialog::accept);
     QObject::connect(frame.cancel, &QToolButton::clicked, &window, &QDialog::reject);
     return frame;

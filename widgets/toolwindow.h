@@ -14,20 +14,23 @@ class QWidget;
 class TFmtEdit;
 struct TFmtEditDesign;
 
-// The pieces the valve selector and the liquid line window share: a tool bar of
-// text buttons at the top, rows of captioned fields with their units labels, and
-// a one-part status line at the bottom.
+// The pieces the tool windows (compressor selector, valve selector, liquid line
+// window) share: a tool bar of buttons at the top, rows of captioned fields with
+// their units labels, and a one-part status line at the bottom.
 
 // The frame of a sizeable dialog with a title bar and only a close box: a column
-// layout whose tool bar starts with "&Accept" (ToolButton1) and "&Cancel"
-// (ToolButton2), which close the dialog with OK and with Cancel.
+// layout whose tool bar ("ToolBar1") starts with the accept button (ToolButton1)
+// and the cancel button (ToolButton2), which call the dialog's accept() and
+// reject(); a dialog that accepts only in some states overrides accept(). The
+// bar's buttons take no focus, so Tab stays among the fields.
 struct TToolWindowFrame {
     QBoxLayout* layout = nullptr;
     QToolBar* bar = nullptr;
     QToolButton* accept = nullptr;
     QToolButton* cancel = nullptr;
 };
-TToolWindowFrame BuildToolWindow(QDialog& window);
+TToolWindowFrame BuildToolWindow(QDialog& window, const char* acceptText = "&Accept",
+                                 const char* cancelText = "&Cancel");
 
 QToolButton* AddToolButton(QToolBar& bar, const char* name, const char* text,
                            QStyle::StandardPixmap icon = QStyle::SP_CustomBase);

@@ -26,6 +26,7 @@
 #include "core/refriglib.h"
 #include "env/settingsstore.h"
 #include "env/widgetplacement.h"
+#include "widgets/qttext.h"
 
 namespace {
 
@@ -39,11 +40,6 @@ constexpr double kNoLimit = -1;
 // old setting never opens the selector far outside any compressor's range.
 constexpr double kTeLo = -60, kTeHi = 20, kTeDefault = 5.5;
 constexpr double kTcLo = 35, kTcHi = 90, kTcDefault = 47.5;
-
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 std::string FileNamePart(const std::string& path)
 {
@@ -115,8 +111,6 @@ void TCompForm::ConnectControls()
     const auto on = [this](auto* sender, auto signal, void (TCompForm::*handler)()) {
         connect(sender, signal, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     };
-    on(ToolButton1, &QToolButton::clicked, &TCompForm::ToolButton1Click);
-    on(ToolButton2, &QToolButton::clicked, &TCompForm::ToolButton2Click);
     on(SelBtn, &QToolButton::clicked, &TCompForm::SelBtnClick);
     on(RefrigLabel, &TClickLabel::clicked, &TCompForm::RefrigLabelClick);
     on(FileNames, &QListWidget::currentRowChanged, &TCompForm::FileNamesClick);
@@ -489,7 +483,7 @@ void TCompForm::ToolButton1Click()
     done(loaded ? Accepted : Rejected);
 }
 
-void TCompForm::ToolButton2Click()
+void TCompForm::accept()
 {
-    done(Rejected);
+    RunCommand([this] { ToolButton1Click(); });
 }

@@ -83,7 +83,6 @@ public:
     void Image1MouseDown();
     void Image2MouseDown();
     void ToolButton1Click();
-    void ToolButton2Click();
     void EdEvapTempExit();
     void EdCondTempExit();
     void DutyFactorEditExit();
@@ -92,6 +91,8 @@ public:
     void EdQeUnitsEdited();
     void EdQcUnitsEdited();
 
+    // Accept (ToolButton1) closes with Accepted only when a compressor is loaded.
+    void accept() override;
     void done(int result) override;
 
 protected:

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -14,10 +13,12 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
+#include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
+#include <QBoxLayout>
 
 #include "widgets/clicklabel.h"
+#include "widgets/toolwindow.h"
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
 
@@ -83,17 +84,6 @@ QLabel* ArrowLabel(QWidget* parent, const char* name, bool right, const char* hi
     return label;
 }
 
-QToolButton* ToolButton(QWidget* parent, const char* name, const char* text, QStyle::StandardPixmap icon)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    return button;
-}
-
 QListWidget* List(QWidget* parent, const char* name)
 {
     auto* list = new QListWidget(parent);
@@ -106,15 +96,11 @@ QListWidget* List(QWidget* parent, const char* name)
 
 void TCompForm::BuildControls()
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
     // Tool bar: the two results on the left, the refrigerant on the right.
-    auto* bar = new QHBoxLayout;
-    bar->setContentsMargins(4, 2, 8, 2);
-    ToolButton1 = ToolButton(this, "ToolButton1", "Accept", QStyle::SP_DialogApplyButton);
-    ToolButton2 = ToolButton(this, "ToolButton2", "Cancel", QStyle::SP_DialogCancelButton);
+    const TToolWindowFrame frame = BuildToolWindow(*this, "Accept", "Cancel");
+    QBoxLayout* layout = frame.layout;
+    ToolButton1 = frame.accept;
+    ToolButton2 = frame.cancel;
     Image1 = ArrowLabel(this, "Image1", false, "Previous refrigerant");
     Image2 = ArrowLabel(this, "Image2", true, "Next refrigerant");
     RefrigLabel = new TClickLabel(this);
@@ -125,14 +111,15 @@ void TCompForm::BuildControls()
     refrigFont.setUnderline(true);
     RefrigLabel->setFont(refrigFont);
     RefrigLabel->setToolTip("Choose the refrigerant");
-    bar->addWidget(ToolButton1);
-    bar->addWidget(ToolButton2);
-    bar->addStretch(1);
-    bar->addWidget(Image1);
-    bar->addWidget(Image2);
-    bar->addSpacing(4);
-    bar->addWidget(RefrigLabel);
-    layout->addLayout(bar);
+    auto* gap = new QWidget(this);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    frame.bar->addWidget(gap);
+    frame.bar->addWidget(Image1);
+    frame.bar->addWidget(Image2);
+    auto* space = new QWidget(this);
+    space->setFixedWidth(4);
+    frame.bar->addWidget(space);
+    frame.bar->addWidget(RefrigLabel);
 
     auto* body = new QGridLayout;
     body->setContentsMargins(6, 4, 6, 6);
@@ -191,16 +178,13 @@ void TCompForm::BuildControls()
     body->setColumnStretch(1, 3);
     layout->addLayout(body, 1);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(true);
-    statusText_ = new QLabel("Select compressor and press accept", StatusBar1);
-    StatusBar1->addWidget(statusText_, 1);
-    layout->addWidget(StatusBar1);
+    statusText_ = AddStatusLine(*layout);
+    statusText_->setText("Select compressor and press accept");
+    StatusBar1 = qobject_cast<QStatusBar*>(statusText_->parentWidget());
 
-    // Tab order: the lists, the fields from the top, the data text, then the buttons.
+    // Tab order: the lists, the fields from the top, then the data text.
     QWidget* const order[] = {FileNames, CompNames, DutyFactorEdit, EdEvapTemp, EdCondTemp, EdQe,
-                              SelBtn,    EdQc,      DataMemo,       ToolButton1, ToolButton2};
+                              SelBtn,    EdQc,      DataMemo};
     for (std::size_t k = 1; k < std::size(order); ++k)
         setTabOrder(order[k - 1], order[k]);
     FileNames->setFocus();

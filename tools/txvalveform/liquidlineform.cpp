@@ -12,7 +12,7 @@
 #include "env/platform.h"
 #include "env/settingsstore.h"
 #include "units/switchunits.h"
-#include "tools/txvalveform/toolwindow.h"
+#include "widgets/toolwindow.h"
 #include "env/widgetplacement.h"
 
 namespace {

@@ -26,9 +26,10 @@
 #include "core/refriglib.h"
 #include "env/settingsstore.h"
 #include "units/switchunits.h"
-#include "tools/txvalveform/toolwindow.h"
+#include "widgets/toolwindow.h"
 #include "units/unitformat.h"
 #include "env/widgetplacement.h"
+#include "widgets/qttext.h"
 
 namespace {
 
@@ -38,11 +39,6 @@ constexpr const char* kDialogSection = "ExpValveDialog";
 TSettingsStore Store()
 {
     return TSettingsStore(ProgramRegistryKey());
-}
-
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
 }
 
 // The valve ranges of the folder by file name, in alphabetical order whatever
