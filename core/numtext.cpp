@@ -9,63 +9,24 @@
 #include <limits>
 
 #include "core/errors.h"
+#include "core/numberformat.h"
 
 namespace {
 
-struct Conversion {
-    size_t begin = 0; // position of '%'
-    size_t end = 0;   // one past the conversion letter
-    bool left = false, plus = false, space = false, zero = false;
-    int width = 0;
-    int precision = -1;
-    char letter = 0;
-};
+using Conversion = TNumberConversion;
 
 [[noreturn]] void BadFormat(std::string_view format)
 {
     throw ConversionError("Format '" + std::string(format) + "' invalid or incompatible with argument");
 }
 
-// Finds the one conversion of the format; "%%" is literal text.
+// The one conversion of the format, when its letter is one FormatNumber takes.
 std::optional<Conversion> FindConversion(std::string_view f)
 {
-    std::optional<Conversion> found;
-    for (size_t i = 0; i < f.size(); ++i) {
-        if (f[i] != '%')
-            continue;
-        if (i + 1 < f.size() && f[i + 1] == '%') {
-            ++i;
-            continue;
-        }
-        if (found)
-            return std::nullopt; // a second conversion
-        Conversion c;
-        c.begin = i++;
-        for (; i < f.size(); ++i) {
-            const char ch = f[i];
-            if (ch == '-') c.left = true;
-            else if (ch == '+') c.plus = true;
-            else if (ch == ' ') c.space = true;
-            else if (ch == '0') c.zero = true;
-            else break;
-        }
-        while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])) && c.width < 1000)
-            c.width = c.width * 10 + (f[i++] - '0');
-        if (i < f.size() && f[i] == '.') {
-            ++i;
-            c.precision = 0;
-            while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])) && c.precision < 1000)
-                c.precision = c.precision * 10 + (f[i++] - '0');
-        }
-        if (i >= f.size() || c.width >= 1000 || c.precision >= 1000)
-            return std::nullopt;
-        c.letter = f[i];
-        if (std::string_view("fFeEgGdiuxX").find(c.letter) == std::string_view::npos)
-            return std::nullopt;
-        c.end = i + 1;
-        found = c;
-    }
-    return found;
+    const auto c = FindNumberConversion(f);
+    if (!c || std::string_view("fFeEgGdiuxX").find(c->letter) == std::string_view::npos)
+        return std::nullopt;
+    return c;
 }
 
 bool IsRealLetter(char l)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/numberformat.h"
 #include "core/numtext.h"
 #include "units/unitconv.h"
 
@@ -16,24 +17,11 @@ bool IsDigit(char32_t ch)
     return ch >= '0' && ch <= '9';
 }
 
-// Position of the conversion letter of the first "%" that is not "%%", or npos.
+// Position of the conversion letter of the format's one conversion, or npos.
 size_t ConversionLetterPos(std::string_view f)
 {
-    for (size_t i = 0; i < f.size(); ++i) {
-        if (f[i] != '%')
-            continue;
-        if (i + 1 < f.size() && f[i + 1] == '%') {
-            ++i;
-            continue;
-        }
-        ++i;
-        while (i < f.size() && std::string_view("-+ 0#").find(f[i]) != std::string_view::npos)
-            ++i;
-        while (i < f.size() && (std::isdigit(static_cast<unsigned char>(f[i])) || f[i] == '.'))
-            ++i;
-        return i < f.size() ? i : std::string_view::npos;
-    }
-    return std::string_view::npos;
+    const auto c = FindNumberConversion(f);
+    return c ? c->end - 1 : std::string_view::npos;
 }
 
 char ConversionLetter(std::string_view f)

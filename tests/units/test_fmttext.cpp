@@ -181,6 +181,42 @@ TEST(NumberFormatKind, ByTheConversionLetter)
     EXPECT_EQ(NumberFormatKind("%s"), nfOther);
 }
 
+// The field's text rules and the core's number text read a format through the
+// same scanner: a format is a number format to both or to neither ("%3D" is the
+// designers' spelling of "%3d", which only the field takes).
+TEST(NumberFormatKind, AgreesWithTheNumberText)
+{
+    struct Case {
+        const char* format;
+        TNumberFormatKind kind;
+        bool numberText; // IsNumberFormat
+    };
+    const Case cases[] = {
+        {"%0.3f", nfFixed, true},
+        {"T=%5.1f K", nfFixed, true},
+        {"%-+ 08.3e", nfGeneral, true},
+        {"%5.2G", nfGeneral, true},
+        {"%x", nfInteger, true},
+        {"100%% %3D", nfInteger, false},
+        {"%#.2f", nfOther, false},
+        {"%d %d", nfOther, false},
+        {"%0.1f%", nfOther, false},
+        {"%1.2.3f", nfOther, false},
+        {"%1000d", nfOther, false},
+        {"%5", nfOther, false},
+        {"%s", nfOther, false},
+        {"%%", nfOther, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NumberFormatKind(c.format), c.kind) << c.format;
+        EXPECT_EQ(IsNumberFormat(c.format), c.numberText) << c.format;
+        if (c.kind == nfOther)
+            EXPECT_THROW(FormatShownNumber(2.5, c.format, ft_Fixed, 5, 1), ConversionError) << c.format;
+        else
+            EXPECT_NO_THROW(FormatShownNumber(2.5, c.format, ft_Fixed, 5, 1)) << c.format;
+    }
+}
+
 TEST(AcceptsCharacter, CharactersOfEachFormat)
 {
     struct Case {
