@@ -90,7 +90,7 @@ std::optional<THandOver> ParseHandOver(const QByteArray& bytes)
     return h;
 }
 
-TLaunchOutcome LaunchCompanion(const std::string& path, const std::string& text, const TShowMessage& showMessage)
+TLaunchOutcome LaunchCompanion(const std::string& path, const std::string& text, const TMessageHook& showMessage)
 {
     const QFileInfo file(QString::fromStdString(path));
     if (file.exists() && !(file.isFile() && file.isExecutable())) {

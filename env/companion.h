@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 
+#include "core/messagehook.h"
+
 // Starting the maker's companion programs, or handing an argument text to one
 // that already runs. A running companion listens on a local socket named after its
 // program name (CompanionServerName). The hand-over is one message: the parameter
@@ -15,9 +17,6 @@
 // answers with a 32-bit result once it has handled the text.
 
 enum TLaunchOutcome { loHandedOver, loStarted, loStartFailed, loNotExecutable, loNotFound };
-
-// Shows a message to the user (a message box with an OK button in the program).
-using TShowMessage = std::function<void(const std::string&)>;
 
 inline constexpr uint32_t kHandOverParam = 3;
 
@@ -30,7 +29,7 @@ std::string NotFoundMessage(const std::string& path);
 // program is started with the text split into arguments as a command line is (blanks
 // separate, double quotes group), never through a shell. Returns when the instance
 // has handled the text or the program has been started; a failed start is not shown.
-TLaunchOutcome LaunchCompanion(const std::string& path, const std::string& text, const TShowMessage& showMessage);
+TLaunchOutcome LaunchCompanion(const std::string& path, const std::string& text, const TMessageHook& showMessage);
 
 // The local socket a companion with this program name listens on: a name in the
 // user's runtime folder, so that only the user's own instances are found.

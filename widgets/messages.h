@@ -3,9 +3,10 @@
 #include <functional>
 #include <string>
 
+#include "core/messagehook.h"
+
 // Message boxes of the windows: a text with an OK button over the active window.
 // Tests put a hook in place of the box, so that nothing waits for a click.
-using TMessageHook = std::function<void(const std::string&)>;
 
 void ShowMessage(const std::string& text);
 

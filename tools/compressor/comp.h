@@ -6,6 +6,7 @@
 
 #include "tools/compressor/compdata.h"
 #include "tools/compressor/interpolator.h"
+#include "core/messagehook.h"
 #include "core/refriglib.h"
 
 // The compressor model: one compressor taken from a compressor data file, its
@@ -27,8 +28,6 @@ int SelectByCapacity(const std::vector<double>& capacities, double wanted);
 
 class TComp {
 public:
-    using TMessageHook = std::function<void(const std::string& message)>;
-
     // A non-empty name is looked for at once (see SetCompName).
     explicit TComp(TRefrigLib& lib, const std::string& name = "", double superheat = 7.5, double subcooling = 5.0);
 

@@ -93,7 +93,7 @@ std::vector<std::string> ValveModelNames(const TIniFile& file)
     return names;
 }
 
-TTxValveModel::TTxValveModel(std::string folder, TValveMessage showMessage)
+TTxValveModel::TTxValveModel(std::string folder, TMessageHook showMessage)
     : folder_(std::move(folder)), showMessage_(std::move(showMessage))
 {
 }

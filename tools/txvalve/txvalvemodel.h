@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/inifile.h"
+#include "core/messagehook.h"
 
 // Expansion valve data files ("*.txv") and the capacity lookup of the TX valve
 // selector. A file is INI text with a "Header" section (units, the tabulated
@@ -28,10 +29,6 @@ int NearestIndex(const std::vector<std::string>& list, double x);
 // The valve models of a file: its sections in file order without the "Header".
 std::vector<std::string> ValveModelNames(const TIniFile& file);
 
-// Shows a message to the user: a message box in the selector, standard error in
-// kelvora-cli. The lookup goes on after it.
-using TValveMessage = std::function<void(const std::string&)>;
-
 // A model needs at least this share of the required duty in the table.
 inline constexpr double kValveDutyShare = 0.92;
 
@@ -49,12 +46,14 @@ class TTxValveModel {
 public:
     // Valve files are named by their file name alone and read from `folder`, the
     // common data folder of the maker's programs (with its closing "/").
-    explicit TTxValveModel(std::string folder, TValveMessage showMessage = {});
+    // Its messages go to showMessage (a message box in the selector, standard error
+    // in kelvora-cli); the lookup goes on after one.
+    explicit TTxValveModel(std::string folder, TMessageHook showMessage = {});
 
     const std::string& Folder() const { return folder_; }
     std::string FilePath(const std::string& fileName) const { return folder_ + fileName; }
     bool FileExists(const std::string& fileName) const;
-    void SetShowMessage(TValveMessage showMessage) { showMessage_ = std::move(showMessage); }
+    void SetShowMessage(TMessageHook showMessage) { showMessage_ = std::move(showMessage); }
 
     // Opens a file and fixes the table column and row nearest to the operating
     // point. dp (bar), te (degrees C) and q (kW) leave converted into the file's
@@ -97,7 +96,7 @@ private:
     void Show(const std::string& message) const;
 
     std::string folder_;
-    TValveMessage showMessage_;
+    TMessageHook showMessage_;
     std::optional<TIniFile> file_;
     std::string capacityUnits_;
     int column_ = -1;
