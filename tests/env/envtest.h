@@ -1,25 +1,11 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 
-// Helpers of the environment tests: a temporary folder per test and whole-file
-// reads and writes.
+#include "tests/support/tempfolder.h"
 
-class TTempDir {
-public:
-    TTempDir();
-    ~TTempDir();
-    TTempDir(const TTempDir&) = delete;
-    TTempDir& operator=(const TTempDir&) = delete;
-
-    const std::filesystem::path& Path() const { return Path_; }
-    // The path of an entry below the folder, as text.
-    std::string operator/(const std::string& name) const { return (Path_ / name).string(); }
-
-private:
-    std::filesystem::path Path_;
-};
+// Helpers of the environment tests: whole-file reads and writes, beside the
+// temporary folder per test.
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);

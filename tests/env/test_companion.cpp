@@ -18,7 +18,7 @@ namespace {
 
 struct TMessages {
     std::vector<std::string> Shown;
-    TShowMessage Recorder()
+    TMessageHook Recorder()
     {
         return [this](const std::string& m) { Shown.push_back(m); };
     }
@@ -41,7 +41,7 @@ std::string Unique(const std::string& stem)
 
 TEST(LaunchCompanion, RefusesAPathThatIsNoProgramOrIsMissing)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     // Would leave a mark if it ever ran.
     const std::string script = tmp / "mollier";
     WriteFile(script, "#!/bin/sh\ntouch \"$0.ran\"\n");
@@ -69,7 +69,7 @@ TEST(LaunchCompanion, RefusesAPathThatIsNoProgramOrIsMissing)
 
 TEST(LaunchCompanion, StartsTheProgramWithTheTextAsArgumentsAndNoShell)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     const std::string program = tmp / (Unique("recorder") + ".sh");
     const std::string out = tmp / "args.txt";
     WriteScript(program, "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + out + ".part\"\nmv \"" + out +
@@ -90,7 +90,7 @@ TEST(LaunchCompanion, StartsTheProgramWithTheTextAsArgumentsAndNoShell)
 
 TEST(LaunchCompanion, HandsTheTextToARunningInstance)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     // The listener under a name of its own, so that no other run's instance answers.
     const std::string program = tmp / Unique("kelvora-test-companion");
     fs::copy_file(KELVORA_LISTENER_FILE, program);

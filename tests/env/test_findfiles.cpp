@@ -37,7 +37,7 @@ TEST(FindFiles, MasksMatchWildcardsWithoutRegardToCase)
 
 TEST(FindFiles, ListsMatchingFilesDepthFirstWithHiddenOnes)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     const std::string root = tmp / "data";
     fs::create_directories(root + "/one/deep");
     fs::create_directories(root + "/two");

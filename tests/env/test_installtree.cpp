@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 TEST(InstallTree, ProgramFindsTheCommonDataBesideIt)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     const std::string prefix = tmp / "prefix";
     QProcess install;
     install.start(KELVORA_CMAKE_COMMAND, {"--install", KELVORA_BUILD_DIR, "--prefix", QString::fromStdString(prefix)});

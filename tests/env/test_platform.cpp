@@ -51,7 +51,7 @@ TEST(ProgramName, IsTheFileNameWithoutFolderAndExtension)
 
 TEST(PlatformFolders, ComputedFromTheProgramFileAndDocumentsFolder)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     TPlatformInputs in;
     in.ProgramFile = tmp / "tools/ZANDROVEL/Kelvora/Kelvora";
     in.DocumentsFolder = tmp / "docs";
@@ -69,7 +69,7 @@ TEST(PlatformFolders, ComputedFromTheProgramFileAndDocumentsFolder)
 
 TEST(PlatformFolders, UserDataFolderFallsBackToTheProgramFolder)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     fs::create_directories(tmp / "docs");
     TPlatformInputs in;
     in.ProgramFile = tmp / "apps/Kelvora/kelvora";
@@ -100,7 +100,7 @@ TEST(PlatformFolders, NoDocumentsFolderStopsTheStart)
 
 TEST(PlatformStart, WebAddressFromTheUserInformationOrTheDefault)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     TPlatformInputs in;
     in.ProgramFile = tmp / "Zandrovel/Kelvora/kelvora";
     in.DocumentsFolder = tmp / "docs";

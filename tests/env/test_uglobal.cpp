@@ -139,7 +139,7 @@ TEST(SettingsDocument, FileOnlyWhenItHoldsAnObject)
         {"number", "42", true},
     };
     for (const auto& c : cases) {
-        const TTempDir tmp;
+        const TTempFolder tmp;
         const TAppVariables v = MakeAppVariables(InputsAt(tmp.Path().string()));
         if (c.text)
             WriteFile(v.settings_file, c.text);
@@ -151,7 +151,7 @@ TEST(SettingsDocument, FileOnlyWhenItHoldsAnObject)
         EXPECT_EQ(fs::exists(v.settings_file), c.text != nullptr) << c.what;
     }
 
-    const TTempDir tmp;
+    const TTempFolder tmp;
     const TAppVariables v = MakeAppVariables(InputsAt(tmp.Path().string()));
     WriteFile(v.settings_file, "{\"own\": 1} and then some text");
     EXPECT_EQ(LoadSettingsDocument(v), TJsonDoc::parse("{\"own\": 1}"));
@@ -159,7 +159,7 @@ TEST(SettingsDocument, FileOnlyWhenItHoldsAnObject)
 
 TEST(SettingsDocument, SaveWritesTheVariablesAndKeepsUnknownMembers)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     const std::string file = tmp / "Kelvora.json";
     WriteFile(file, R"({"own": {"x": [1, "two"]}, "app_path": "/old", "MainForm": {"Left": 5, "Top": 6}})");
 
@@ -192,7 +192,7 @@ TEST(SettingsDocument, SaveWritesTheVariablesAndKeepsUnknownMembers)
 
 TEST(SettingsDocument, FirstRunCreatesTheFileAtThePathFixedAtStart)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     fs::create_directories(tmp / "plant");
     TGlobal global;
     global.Start(InputsAt(tmp / "plant"));
@@ -216,7 +216,7 @@ TEST(SettingsDocument, FirstRunCreatesTheFileAtThePathFixedAtStart)
 
 TEST(SettingsDocument, UnwritableFileIsReportedOnceAndTheRunEnds)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     // A working folder removed during the run, and a folder where the file would go.
     fs::create_directories(tmp / "blocked/Kelvora.json");
     for (const std::string& workingDir : {tmp / "removed", tmp / "blocked"}) {
@@ -236,7 +236,7 @@ TEST(SettingsDocument, UnwritableFileIsReportedOnceAndTheRunEnds)
 TEST(SettingsDocument, DeeplyNestedFileStartsWithDefaultsAndSaves)
 {
     const auto nested = [](int depth) { return std::string(depth, '[') + std::string(depth, ']'); };
-    const TTempDir tmp;
+    const TTempFolder tmp;
     const std::string file = tmp / "Kelvora.json";
     // Deeper than any document of the program: every start would otherwise crash.
     WriteFile(file, "{\"app\":" + nested(70000) + ",\"ver\":\"\"}");

@@ -45,7 +45,7 @@ TEST(VersionRecord, BuiltProgramCarriesProductNameAndVersion)
 
 TEST(VersionRecord, ReadFromAnyFileThatHoldsOne)
 {
-    const TTempDir tmp;
+    const TTempFolder tmp;
     WriteFile(tmp / "prog", InBinary("Translation=040704E4 040904B0\n"
                                      "FixedFileVersion=65535.7.300.4\n"
                                      "\\StringFileInfo\\040704E4\\ProductName=Name = with sign\r\n"
@@ -79,7 +79,7 @@ TEST(VersionRecord, FailuresNameWhatIsMissing)
         {"fixed part out of range", InBinary("Translation=040904B0\nFixedFileVersion=1.65536.0.0\n"),
          "No fixed file info", isNoFixed},
     };
-    const TTempDir tmp;
+    const TTempFolder tmp;
     for (const auto& c : cases) {
         WriteFile(tmp / "prog", c.bytes);
         try {

@@ -1,18 +1,36 @@
-// The window tests run inside one QApplication on the offscreen platform. The
-// platform folders and the per-user settings store are fixed to a scratch tree,
-// so that no test touches the user's documents or settings and the maker's
-// folder is one the tests fill.
-#include "tests/support/windowtest.h"
+// The one main of the test programs that need a Qt application object. Built
+// three ways (tests/support/CMakeLists.txt):
+//   KELVORA_TEST_GUI undefined: a QCoreApplication, for sockets and processes;
+//   KELVORA_TEST_GUI: a QApplication on the offscreen platform (also when the
+//     tests are listed without CTest's environment);
+//   KELVORA_TEST_WINDOWS as well: the platform folders fixed to the scratch tree,
+//     and any message box nobody expected fails the test.
+// The per-user settings store always lies in the scratch tree, so that no test
+// touches the user's own settings.
+#include "tests/support/testmain.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QSettings>
+#include <QString>
 
-#include "widgets/messages.h"
+#ifdef KELVORA_TEST_GUI
+#include <QApplication>
+using TTestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TTestApplication = QCoreApplication;
+#endif
+
+#ifdef KELVORA_TEST_WINDOWS
 #include "env/platform.h"
+#include "widgets/messages.h"
+#endif
 
 std::string ScratchRoot()
 {
@@ -25,20 +43,24 @@ std::string ScratchRoot()
 
 int main(int argc, char** argv)
 {
+#ifdef KELVORA_TEST_GUI
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+#endif
+    TTestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
 
     const std::string settings = ScratchRoot() + "/settings";
     std::filesystem::create_directories(settings);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings));
+#ifdef KELVORA_TEST_WINDOWS
     TPlatformInputs inputs;
     inputs.ProgramFile = ScratchRoot() + "/Zandrovel/Kelvora/kelvora";
     inputs.DocumentsFolder = ScratchRoot() + "/docs";
     StartPlatform(inputs);
     // A message box nobody expected would wait for a click that never comes.
     SetMessageHook([](const std::string& text) { ADD_FAILURE() << "unexpected message: " << text; });
+#endif
 
     const int result = RUN_ALL_TESTS();
     std::error_code ec;

@@ -2,9 +2,9 @@
 
 // What the window tests of every folder do as a user would: enter and leave
 // fields, click list entries, answer modal dialogs. Each window test program links
-// kelvora_widgettest, whose main runs the tests inside one QApplication on the
-// offscreen platform with the platform folders and the per-user settings in a
-// scratch tree.
+// kelvora_test_windows, whose main (testmain.cpp) runs the tests inside one
+// QApplication on the offscreen platform with the platform folders and the
+// per-user settings in a scratch tree.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,11 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/testmain.h"
 #include "units/fmtedit.h"
-
-// The scratch tree of the running test program: the maker's folder
-// (Zandrovel/Kelvora), the documents folder (docs) and the settings store (settings).
-std::string ScratchRoot();
 
 // Enters the field by Tab, as a user would: the whole text is selected.
 inline void Enter(TFmtEdit* field)

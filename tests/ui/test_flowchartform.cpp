@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/flowchartform.h"
+#include "tests/support/hookguard.h"
 
 namespace {
 
@@ -22,14 +23,12 @@ protected:
             picture.fill(Qt::white);
             ASSERT_TRUE(picture.save(QString::fromStdString(dir.File("Help/fault" + std::to_string(n) + ".png"))));
         }
-        previousMessage_ = SetMessageHook([this](const std::string& text) { messages.push_back(text); });
         chart = std::make_unique<TFlowChartForm>(dir.File("Help"));
     }
 
     void TearDown() override
     {
         chart.reset();
-        SetMessageHook(previousMessage_);
     }
 
     void OpenChart()
@@ -59,7 +58,7 @@ protected:
     std::vector<std::string> messages;
 
 private:
-    TMessageHook previousMessage_;
+    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
 };
 
 } // namespace

@@ -26,13 +26,10 @@
 #include "tests/support/tempfolder.h"
 #include "tests/support/windowtest.h"
 #include "env/uglobal.h"
+#include "tests/support/qtprint.h"
+#include "tests/support/hookguard.h"
 
 // The scratch tree of this test run (main_ui.cpp); MakerFolder() lies inside it.
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 // The control that Tab moves to from `from`: the next one in the focus chain that
 // takes the focus by Tab (labels and a list's inner parts do not).
@@ -74,17 +71,11 @@ protected:
         vars.app_name = "Kelvora";
         vars.ver_num = "1.2.0.0";
         vars.app_title = "Kelvora 1.2.0.0";
-        previousMessage_ = SetMessageHook([this](const std::string& text) { messages.push_back(text); });
-        previousBeep_ = SetBeepHook([] {});
-        previousDesktop_ = SetDesktop(&desktop);
     }
 
     void TearDown() override
     {
         form.reset();
-        SetDesktop(previousDesktop_);
-        SetBeepHook(previousBeep_);
-        SetMessageHook(previousMessage_);
     }
 
     // The window as the program creates it (unless the test made its own), shown
@@ -111,7 +102,7 @@ protected:
     TRecordingDesktop desktop;
 
 private:
-    TMessageHook previousMessage_;
-    TBeepHook previousBeep_;
-    TDesktop* previousDesktop_ = nullptr;
+    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
+    THookGuard<TBeepHook> beepHook_{SetBeepHook, [] {}};
+    THookGuard<TDesktop*> desktopHook_{SetDesktop, &desktop};
 };

@@ -14,23 +14,17 @@
 
 #include "units/beep.h"
 #include "units/fmtedit.h"
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "tests/support/qtprint.h"
+#include "tests/support/hookguard.h"
 
 class WidgetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previousBeep_ = SetBeepHook([this] { ++beeps; });
         layout = new QVBoxLayout(&window);
         // Takes the focus when the window opens, so tests enter fields themselves.
         layout->addWidget(new QLineEdit(&window));
     }
-
-    void TearDown() override { SetBeepHook(previousBeep_); }
 
     TFmtEdit* AddField(const TFmtEditDesign& design, QLabel* label = nullptr)
     {
@@ -65,5 +59,5 @@ protected:
     int beeps = 0;
 
 private:
-    TBeepHook previousBeep_;
+    THookGuard<TBeepHook> beepHook_{SetBeepHook, [this] { ++beeps; }};
 };

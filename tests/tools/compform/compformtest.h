@@ -30,11 +30,8 @@
 #include "env/settingsstore.h"
 #include "tests/support/tempfolder.h"
 #include "tests/support/windowtest.h"
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "tests/support/qtprint.h"
+#include "tests/support/hookguard.h"
 
 // Heat rejection of the constant-capacity records: power 3 kW, factor 0.9.
 constexpr double kRejectedPower = 2.7;
@@ -48,15 +45,11 @@ protected:
         std::filesystem::create_directories(data);
         lib.SelectByName("R22");
         comp.SetMessageHook([this](const std::string& m) { messages.push_back(m); });
-        previousMessage_ = SetMessageHook([this](const std::string& m) { messages.push_back(m); });
-        previousBeep_ = SetBeepHook([] {});
     }
 
     void TearDown() override
     {
         form.reset();
-        SetBeepHook(previousBeep_);
-        SetMessageHook(previousMessage_);
     }
 
     // Capacities rising from first to last, falling, a table compressor in a
@@ -154,6 +147,6 @@ protected:
     std::string browsed;
 
 private:
-    TMessageHook previousMessage_;
-    TBeepHook previousBeep_;
+    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& m) { messages.push_back(m); }};
+    THookGuard<TBeepHook> beepHook_{SetBeepHook, [] {}};
 };

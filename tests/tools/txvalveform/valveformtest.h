@@ -29,11 +29,8 @@
 #include "tests/support/windowtest.h"
 #include "tools/txvalveform/txvalveform.h"
 #include "units/unitsform.h"
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "tests/support/qtprint.h"
+#include "tests/support/hookguard.h"
 
 inline constexpr const char* kSampleR22 = "Sample R22 metric.txv";
 
@@ -45,15 +42,11 @@ protected:
     {
         ClearSettings();
         std::filesystem::create_directories(dir.File("Common Files"));
-        previousMessage_ = SetMessageHook([this](const std::string& text) { messages.push_back(text); });
-        previousBeep_ = SetBeepHook([] {});
     }
 
     void TearDown() override
     {
         form.reset();
-        SetBeepHook(previousBeep_);
-        SetMessageHook(previousMessage_);
         ClearSettings();
     }
 
@@ -118,6 +111,6 @@ protected:
     std::vector<std::string> messages;
 
 private:
-    TMessageHook previousMessage_;
-    TBeepHook previousBeep_;
+    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
+    THookGuard<TBeepHook> beepHook_{SetBeepHook, [] {}};
 };
