@@ -90,12 +90,12 @@ void TMainForm::Copytoclipboard1Click()
 // Takes the values without solving; the Solved flag stays as it was.
 void TMainForm::PastefromClipboard1Click()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText() || data->text().isEmpty()) {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime || !mime->hasText() || mime->text().isEmpty()) {
         ShowMessage("No text in the Clipboard!");
         return;
     }
-    const std::vector<std::string> lines = SplitTextLines(data->text().toStdString());
+    const std::vector<std::string> lines = SplitTextLines(mime->text().toStdString());
     if (lines.empty() || lines.front() != TKelvora::VersionText()) {
         ShowMessage("Clipboard has incorrect data signature!");
         return;

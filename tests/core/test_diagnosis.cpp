@@ -89,21 +89,21 @@ TEST_F(Diagnosis, Pages)
     };
     const TCase cases[] = {
         {"default_cycle", "Kelvora - Default.rdf", [](TKelvora&) {}},
-        {"one_warning", "", [](TKelvora& k) { k.COPc = 1.0; }},
+        {"one_warning", "", [](TKelvora& m) { m.COPc = 1.0; }},
         {"high_side", "Kelvora - Caf\xC3\xA9 K\xC3\xBChlhaus.rdf",
-         [](TKelvora& k) {
-             k.itde = 25, k.itdc = 25, k.sc = -1, k.sh = 25;
-             k.SST = 16, k.te = 18, k.SDT = 55, k.tc = 52;
-             k.COPc = 1, k.COPh = 1.2, k.Ie = 0.2, k.td = 250, k.Pr = 12, k.x4 = 0.6;
+         [](TKelvora& m) {
+             m.itde = 25, m.itdc = 25, m.sc = -1, m.sh = 25;
+             m.SST = 16, m.te = 18, m.SDT = 55, m.tc = 52;
+             m.COPc = 1, m.COPh = 1.2, m.Ie = 0.2, m.td = 250, m.Pr = 12, m.x4 = 0.6;
          }},
         {"low_side", "Kelvora - Plant 7",
-         [](TKelvora& k) {
-             k.itde = 10, k.itdc = 5, k.sc = 25, k.sh = -1;
-             k.SDT = k.tc = 30, k.SST = k.te = -25;
-             k.Ie = 1.2, k.x4 = -0.1;
+         [](TKelvora& m) {
+             m.itde = 10, m.itdc = 5, m.sc = 25, m.sh = -1;
+             m.SDT = m.tc = 30, m.SST = m.te = -25;
+             m.Ie = 1.2, m.x4 = -0.1;
          }},
         {"liquid_line_restriction", "Kelvora",
-         [](TKelvora& k) { k.SDT = k.tc = 30, k.SST = k.te = -25, k.sh = 25, k.sc = 25; }},
+         [](TKelvora& m) { m.SDT = m.tc = 30, m.SST = m.te = -25, m.sh = 25, m.sc = 25; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -152,57 +152,57 @@ TEST_F(Diagnosis, RuleLimits)
     const std::string highX4 = "<p>High evaporator inlet vapor quality</p>";
     const std::string lowX4 = "<p>Imposible inlet vapor quality</p>";
     const TCase cases[] = {
-        {"itde 20", [](TKelvora& k) { k.itde = 20; }, {}},
-        {"itde 20.001", [](TKelvora& k) { k.itde = 20.001; }, {highItde}},
-        {"itde 16", [](TKelvora& k) { k.itde = 16; }, {}},
-        {"itde 15.999", [](TKelvora& k) { k.itde = 15.999; }, {lowItde}},
-        {"itde NaN", [](TKelvora& k) { k.itde = kNaN; }, {lowItde}},
-        {"itdc 20", [](TKelvora& k) { k.itdc = 20; }, {}},
-        {"itdc 20.001", [](TKelvora& k) { k.itdc = 20.001; }, {highItdc}},
-        {"itdc 9.999", [](TKelvora& k) { k.itdc = 9.999; }, {lowItdc}},
-        {"sc 0", [](TKelvora& k) { k.sc = 0; }, {}},
-        {"sc -0.001", [](TKelvora& k) { k.sc = -0.001; }, {lowSc}},
-        {"sc 20", [](TKelvora& k) { k.sc = 20; }, {}},
-        {"sc 20.001", [](TKelvora& k) { k.sc = 20.001; }, {highSc}},
-        {"sc NaN", [](TKelvora& k) { k.sc = kNaN; }, {lowSc}},
-        {"sh 20", [](TKelvora& k) { k.sh = 20; }, {}},
-        {"sh 20.001", [](TKelvora& k) { k.sh = 20.001; }, {highSh}},
-        {"sh 0", [](TKelvora& k) { k.sh = 0; }, {}},
-        {"sh -0.001", [](TKelvora& k) { k.sh = -0.001; }, {lowSh}},
-        {"te - SST 1", [](TKelvora& k) { k.te = k.SST + 1; }, {}},
-        {"te - SST 1.001", [](TKelvora& k) { k.te = k.SST + 1.001; }, {suctionDrop}},
-        {"te NaN", [](TKelvora& k) { k.te = kNaN; }, {}},
-        {"SDT - tc 1", [](TKelvora& k) { k.tc = k.SDT - 1; }, {}},
-        {"SDT - tc 1.001", [](TKelvora& k) { k.tc = k.SDT - 1.001; }, {dischargeDrop}},
-        {"SDT 50", [](TKelvora& k) { k.SDT = k.tc = 50; }, {}},
-        {"SDT 50.001", [](TKelvora& k) { k.SDT = k.tc = 50.001; }, {highCond}},
-        {"SDT 35", [](TKelvora& k) { k.SDT = k.tc = 35; }, {}},
-        {"SDT 34.999", [](TKelvora& k) { k.SDT = k.tc = 34.999; }, {lowCond}},
-        {"SDT NaN", [](TKelvora& k) { k.SDT = kNaN; }, {lowCond}},
-        {"SST 15", [](TKelvora& k) { k.SST = k.te = 15; }, {}},
-        {"SST 15.001", [](TKelvora& k) { k.SST = k.te = 15.001; }, {highSuct}},
-        {"SST -20", [](TKelvora& k) { k.SST = k.te = -20; }, {}},
-        {"SST -20.001", [](TKelvora& k) { k.SST = k.te = -20.001; }, {lowSuct}},
-        {"COPc 1.5", [](TKelvora& k) { k.COPc = 1.5; }, {}},
-        {"COPc 1.499", [](TKelvora& k) { k.COPc = 1.499; }, {lowCOPc}},
-        {"COPh 1.499", [](TKelvora& k) { k.COPh = 1.499; }, {lowCOPh}},
-        {"COP NaN", [](TKelvora& k) { k.COPc = k.COPh = kNaN; }, {lowCOPc, lowCOPh}},
-        {"Ie 0.25", [](TKelvora& k) { k.Ie = 0.25; }, {}},
-        {"Ie 0.2499", [](TKelvora& k) { k.Ie = 0.2499; }, {lowIe}},
-        {"Ie 1", [](TKelvora& k) { k.Ie = 1; }, {}},
-        {"Ie 1.0001", [](TKelvora& k) { k.Ie = 1.0001; }, {highIe}},
-        {"Ie NaN", [](TKelvora& k) { k.Ie = kNaN; }, {lowIe}},
-        {"td 199.999", [](TKelvora& k) { k.td = 199.999; }, {}},
-        {"td 200", [](TKelvora& k) { k.td = 200; }, {highTd}},
-        {"td NaN", [](TKelvora& k) { k.td = kNaN; }, {}},
-        {"Pr 9.999", [](TKelvora& k) { k.Pr = 9.999; }, {}},
-        {"Pr 10", [](TKelvora& k) { k.Pr = 10; }, {highPr}},
-        {"Pr NaN", [](TKelvora& k) { k.Pr = kNaN; }, {}},
-        {"x4 0.5", [](TKelvora& k) { k.x4 = 0.5; }, {}},
-        {"x4 0.501", [](TKelvora& k) { k.x4 = 0.501; }, {highX4}},
-        {"x4 0", [](TKelvora& k) { k.x4 = 0; }, {}},
-        {"x4 -0.001", [](TKelvora& k) { k.x4 = -0.001; }, {lowX4}},
-        {"x4 NaN", [](TKelvora& k) { k.x4 = kNaN; }, {lowX4}},
+        {"itde 20", [](TKelvora& m) { m.itde = 20; }, {}},
+        {"itde 20.001", [](TKelvora& m) { m.itde = 20.001; }, {highItde}},
+        {"itde 16", [](TKelvora& m) { m.itde = 16; }, {}},
+        {"itde 15.999", [](TKelvora& m) { m.itde = 15.999; }, {lowItde}},
+        {"itde NaN", [](TKelvora& m) { m.itde = kNaN; }, {lowItde}},
+        {"itdc 20", [](TKelvora& m) { m.itdc = 20; }, {}},
+        {"itdc 20.001", [](TKelvora& m) { m.itdc = 20.001; }, {highItdc}},
+        {"itdc 9.999", [](TKelvora& m) { m.itdc = 9.999; }, {lowItdc}},
+        {"sc 0", [](TKelvora& m) { m.sc = 0; }, {}},
+        {"sc -0.001", [](TKelvora& m) { m.sc = -0.001; }, {lowSc}},
+        {"sc 20", [](TKelvora& m) { m.sc = 20; }, {}},
+        {"sc 20.001", [](TKelvora& m) { m.sc = 20.001; }, {highSc}},
+        {"sc NaN", [](TKelvora& m) { m.sc = kNaN; }, {lowSc}},
+        {"sh 20", [](TKelvora& m) { m.sh = 20; }, {}},
+        {"sh 20.001", [](TKelvora& m) { m.sh = 20.001; }, {highSh}},
+        {"sh 0", [](TKelvora& m) { m.sh = 0; }, {}},
+        {"sh -0.001", [](TKelvora& m) { m.sh = -0.001; }, {lowSh}},
+        {"te - SST 1", [](TKelvora& m) { m.te = m.SST + 1; }, {}},
+        {"te - SST 1.001", [](TKelvora& m) { m.te = m.SST + 1.001; }, {suctionDrop}},
+        {"te NaN", [](TKelvora& m) { m.te = kNaN; }, {}},
+        {"SDT - tc 1", [](TKelvora& m) { m.tc = m.SDT - 1; }, {}},
+        {"SDT - tc 1.001", [](TKelvora& m) { m.tc = m.SDT - 1.001; }, {dischargeDrop}},
+        {"SDT 50", [](TKelvora& m) { m.SDT = m.tc = 50; }, {}},
+        {"SDT 50.001", [](TKelvora& m) { m.SDT = m.tc = 50.001; }, {highCond}},
+        {"SDT 35", [](TKelvora& m) { m.SDT = m.tc = 35; }, {}},
+        {"SDT 34.999", [](TKelvora& m) { m.SDT = m.tc = 34.999; }, {lowCond}},
+        {"SDT NaN", [](TKelvora& m) { m.SDT = kNaN; }, {lowCond}},
+        {"SST 15", [](TKelvora& m) { m.SST = m.te = 15; }, {}},
+        {"SST 15.001", [](TKelvora& m) { m.SST = m.te = 15.001; }, {highSuct}},
+        {"SST -20", [](TKelvora& m) { m.SST = m.te = -20; }, {}},
+        {"SST -20.001", [](TKelvora& m) { m.SST = m.te = -20.001; }, {lowSuct}},
+        {"COPc 1.5", [](TKelvora& m) { m.COPc = 1.5; }, {}},
+        {"COPc 1.499", [](TKelvora& m) { m.COPc = 1.499; }, {lowCOPc}},
+        {"COPh 1.499", [](TKelvora& m) { m.COPh = 1.499; }, {lowCOPh}},
+        {"COP NaN", [](TKelvora& m) { m.COPc = m.COPh = kNaN; }, {lowCOPc, lowCOPh}},
+        {"Ie 0.25", [](TKelvora& m) { m.Ie = 0.25; }, {}},
+        {"Ie 0.2499", [](TKelvora& m) { m.Ie = 0.2499; }, {lowIe}},
+        {"Ie 1", [](TKelvora& m) { m.Ie = 1; }, {}},
+        {"Ie 1.0001", [](TKelvora& m) { m.Ie = 1.0001; }, {highIe}},
+        {"Ie NaN", [](TKelvora& m) { m.Ie = kNaN; }, {lowIe}},
+        {"td 199.999", [](TKelvora& m) { m.td = 199.999; }, {}},
+        {"td 200", [](TKelvora& m) { m.td = 200; }, {highTd}},
+        {"td NaN", [](TKelvora& m) { m.td = kNaN; }, {}},
+        {"Pr 9.999", [](TKelvora& m) { m.Pr = 9.999; }, {}},
+        {"Pr 10", [](TKelvora& m) { m.Pr = 10; }, {highPr}},
+        {"Pr NaN", [](TKelvora& m) { m.Pr = kNaN; }, {}},
+        {"x4 0.5", [](TKelvora& m) { m.x4 = 0.5; }, {}},
+        {"x4 0.501", [](TKelvora& m) { m.x4 = 0.501; }, {highX4}},
+        {"x4 0", [](TKelvora& m) { m.x4 = 0; }, {}},
+        {"x4 -0.001", [](TKelvora& m) { m.x4 = -0.001; }, {lowX4}},
+        {"x4 NaN", [](TKelvora& m) { m.x4 = kNaN; }, {lowX4}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -11,8 +11,8 @@ namespace {
 
 // The chart with a recorder for the pictures it shows; `missing` fail to load.
 struct TChartRun {
-    explicit TChartRun(std::set<std::string> missing = {})
-        : missing(std::move(missing)), chart([this](const std::string& file) {
+    explicit TChartRun(std::set<std::string> unreadable = {})
+        : missing(std::move(unreadable)), chart([this](const std::string& file) {
               if (this->missing.count(file))
                   return false;
               pictures.push_back(file);

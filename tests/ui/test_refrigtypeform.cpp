@@ -64,49 +64,49 @@ protected:
 TEST_F(RefrigPickerTest, Design)
 {
     lib.SelectByName("R22");
-    TRefrigTypeForm form(lib);
-    EXPECT_EQ(form.windowTitle(), "Refrigerant");
-    EXPECT_EQ(form.size(), QSize(454, 324));
-    EXPECT_TRUE(form.windowFlags() & Qt::Tool);
-    EXPECT_FALSE(form.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)) << "no title-bar buttons";
-    EXPECT_LT(form.minimumWidth(), 420);
-    EXPECT_LE(form.minimumHeight(), 324);
-    EXPECT_GT(form.maximumWidth(), 454);
-    EXPECT_LE(form.maximumWidth(), 600);
-    EXPECT_LE(form.maximumHeight(), 600);
+    TRefrigTypeForm dialog(lib);
+    EXPECT_EQ(dialog.windowTitle(), "Refrigerant");
+    EXPECT_EQ(dialog.size(), QSize(454, 324));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::Tool);
+    EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)) << "no title-bar buttons";
+    EXPECT_LT(dialog.minimumWidth(), 420);
+    EXPECT_LE(dialog.minimumHeight(), 324);
+    EXPECT_GT(dialog.maximumWidth(), 454);
+    EXPECT_LE(dialog.maximumWidth(), 600);
+    EXPECT_LE(dialog.maximumHeight(), 600);
 
     // At creation: the first entry marked, the selection left alone.
-    ASSERT_EQ(form.RefrigList->count(), 2);
-    EXPECT_EQ(form.RefrigList->item(0)->text(), "R134a");
-    EXPECT_EQ(form.RefrigList->currentRow(), 0);
+    ASSERT_EQ(dialog.RefrigList->count(), 2);
+    EXPECT_EQ(dialog.RefrigList->item(0)->text(), "R134a");
+    EXPECT_EQ(dialog.RefrigList->currentRow(), 0);
     EXPECT_EQ(lib.GetName(), "R22");
-    EXPECT_EQ(form.RefrigList->geometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(form.RefrigList->width(), 139);
+    EXPECT_EQ(dialog.RefrigList->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(dialog.RefrigList->width(), 139);
 
-    EXPECT_EQ(form.Heading->text(), "Saturated Vapor State");
-    EXPECT_TRUE(form.Heading->font().bold());
-    EXPECT_EQ(form.edTemp->geometry(), QRect(139 + 103, 31, 70, 21));
-    EXPECT_EQ(form.edPress->geometry(), QRect(139 + 103, 61, 70, 21));
-    EXPECT_EQ(form.edTemp->text(), "6.0");
-    EXPECT_EQ(form.edTemp->UnitsType(), utTemperature);
-    EXPECT_EQ(form.edTemp->FormatType(), ft_Fixed);
-    EXPECT_EQ(form.edPress->UnitsType(), utPressure);
-    EXPECT_EQ(form.edPress->FormatType(), ft_Auto);
-    EXPECT_EQ(form.edPress->RangeLo(), 0);
-    EXPECT_EQ(form.edPress->RangeHi(), 0);
-    EXPECT_EQ(form.edPress->text(), DewPressureText(lib, 6.0));
-    EXPECT_EQ(form.findChild<QLabel*>("edTempCaption")->text(), "Temperature");
-    EXPECT_EQ(form.findChild<QLabel*>("edPressCaption")->text(), "Abs. Pressure");
+    EXPECT_EQ(dialog.Heading->text(), "Saturated Vapor State");
+    EXPECT_TRUE(dialog.Heading->font().bold());
+    EXPECT_EQ(dialog.edTemp->geometry(), QRect(139 + 103, 31, 70, 21));
+    EXPECT_EQ(dialog.edPress->geometry(), QRect(139 + 103, 61, 70, 21));
+    EXPECT_EQ(dialog.edTemp->text(), "6.0");
+    EXPECT_EQ(dialog.edTemp->UnitsType(), utTemperature);
+    EXPECT_EQ(dialog.edTemp->FormatType(), ft_Fixed);
+    EXPECT_EQ(dialog.edPress->UnitsType(), utPressure);
+    EXPECT_EQ(dialog.edPress->FormatType(), ft_Auto);
+    EXPECT_EQ(dialog.edPress->RangeLo(), 0);
+    EXPECT_EQ(dialog.edPress->RangeHi(), 0);
+    EXPECT_EQ(dialog.edPress->text(), DewPressureText(lib, 6.0));
+    EXPECT_EQ(dialog.findChild<QLabel*>("edTempCaption")->text(), "Temperature");
+    EXPECT_EQ(dialog.findChild<QLabel*>("edPressCaption")->text(), "Abs. Pressure");
 
-    EXPECT_EQ(form.AcceptBtn->text(), "OK");
-    EXPECT_EQ(form.AcceptBtn->size(), QSize(50, 22));
-    EXPECT_EQ(form.AcceptBtn->geometry().right(), form.width() - 7) << "top right corner";
-    EXPECT_TRUE(form.Memo1->isReadOnly());
-    EXPECT_EQ(form.Memo1->focusPolicy(), Qt::NoFocus);
-    EXPECT_TRUE(QFontInfo(form.Memo1->font()).fixedPitch());
-    EXPECT_EQ(NextTabStop(form.RefrigList), form.AcceptBtn);
-    EXPECT_EQ(NextTabStop(form.AcceptBtn), form.edTemp);
-    EXPECT_EQ(NextTabStop(form.edTemp), form.edPress);
+    EXPECT_EQ(dialog.AcceptBtn->text(), "OK");
+    EXPECT_EQ(dialog.AcceptBtn->size(), QSize(50, 22));
+    EXPECT_EQ(dialog.AcceptBtn->geometry().right(), dialog.width() - 7) << "top right corner";
+    EXPECT_TRUE(dialog.Memo1->isReadOnly());
+    EXPECT_EQ(dialog.Memo1->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(QFontInfo(dialog.Memo1->font()).fixedPitch());
+    EXPECT_EQ(NextTabStop(dialog.RefrigList), dialog.AcceptBtn);
+    EXPECT_EQ(NextTabStop(dialog.AcceptBtn), dialog.edTemp);
+    EXPECT_EQ(NextTabStop(dialog.edTemp), dialog.edPress);
 }
 
 TEST_F(RefrigPickerTest, OpeningMarksTheLoadedRefrigerantAndShowsItsData)
@@ -128,17 +128,17 @@ TEST_F(RefrigPickerTest, OpeningMarksTheLoadedRefrigerantAndShowsItsData)
 TEST_F(RefrigPickerTest, AClickSelectsAtOnceAndTheMainWindowFollowsAfterOK)
 {
     Open();
-    TRefrigTypeForm form(lib, this->form.get());
-    this->form->SetCommandWindow(mwRefrigPicker, [&form] { form.exec(); });
+    TRefrigTypeForm dialog(lib, this->form.get());
+    this->form->SetCommandWindow(mwRefrigPicker, [&dialog] { dialog.exec(); });
     bool selectedAtOnce = false;
     QTimer::singleShot(0, [&] {
-        ClickItem(form.RefrigList, "R134a");
-        selectedAtOnce = lib.GetName() == "R134a" && MemoLines(form)[0].toStdString() == lib.Description();
-        QTest::mouseClick(form.AcceptBtn, Qt::LeftButton);
+        ClickItem(dialog.RefrigList, "R134a");
+        selectedAtOnce = lib.GetName() == "R134a" && MemoLines(dialog)[0].toStdString() == lib.Description();
+        QTest::mouseClick(dialog.AcceptBtn, Qt::LeftButton);
     });
     QTest::mouseClick(this->form->RefLabel, Qt::LeftButton);
     EXPECT_TRUE(selectedAtOnce);
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(lib.GetName(), "R134a");
     EXPECT_EQ(this->form->RefLabel->text(), "R134a");
     EXPECT_EQ(this->form->StatusText(), "Not solved...");
@@ -168,11 +168,11 @@ TEST_F(RefrigPickerTest, ARefrigerantWhoseDataFailShowsTheErrorLine)
     // No liquid volume: the density divides by zero.
     TRefrigLib broken(dir.Write("Broken.rdf", "[R22]\r\nRNumber=R22\r\n[R999]\r\nRNumber=R999\r\nlv=0.0,0,0,0\r\n"));
     broken.SelectByName("R22");
-    TRefrigTypeForm form(broken);
-    form.open();
-    ClickItem(form.RefrigList, "R999");
+    TRefrigTypeForm dialog(broken);
+    dialog.open();
+    ClickItem(dialog.RefrigList, "R999");
     EXPECT_EQ(broken.GetName(), "R999");
-    const QStringList lines = MemoLines(form);
+    const QStringList lines = MemoLines(dialog);
     ASSERT_EQ(lines.size(), 9);
     EXPECT_TRUE(lines[6].startsWith("Vapor Specific Volume = "));
     EXPECT_EQ(lines[7], "");
@@ -183,10 +183,10 @@ TEST_F(RefrigPickerTest, ARefrigerantWhoseDataFailShowsTheErrorLine)
 TEST_F(RefrigPickerTest, WithoutALibraryFileTheListIsEmpty)
 {
     TRefrigLib none("");
-    TRefrigTypeForm form(none);
-    form.open();
-    EXPECT_EQ(form.RefrigList->count(), 0);
-    EXPECT_EQ(form.RefrigList->currentItem(), nullptr);
-    EXPECT_EQ(MemoLines(form)[0].toStdString(), none.Description()) << "the built-in record";
+    TRefrigTypeForm dialog(none);
+    dialog.open();
+    EXPECT_EQ(dialog.RefrigList->count(), 0);
+    EXPECT_EQ(dialog.RefrigList->currentItem(), nullptr);
+    EXPECT_EQ(MemoLines(dialog)[0].toStdString(), none.Description()) << "the built-in record";
     EXPECT_TRUE(messages.empty());
 }

@@ -102,4 +102,4 @@ TEST_P(NavigationKeys, ModifiedKeysPass)
 }
 
 INSTANTIATE_TEST_SUITE_P(Routines, NavigationKeys, ::testing::Values(&EditNavigationKeys, &DialogNavigationKeys),
-                         [](const auto& info) { return IsEdit(info.param) ? "Edit" : "Dialog"; });
+                         [](const auto& instance) { return IsEdit(instance.param) ? "Edit" : "Dialog"; });
