@@ -12,14 +12,14 @@ namespace {
 // side on the left, condenser and evaporator fields in the middle, pressures on the
 // right), so the coils sit at the left edge, the compressor in the gap right of the
 // middle column, and the pipes run round the outside.
-constexpr QRectF kCondenser{16, 4, 156, 46};
-constexpr QRectF kEvaporator{32, 334, 118, 58};
-constexpr QPointF kCompressor{398, 283};
+constexpr QRectF kCondenser {16, 4, 156, 46};
+constexpr QRectF kEvaporator {32, 334, 118, 58};
+constexpr QPointF kCompressor {398, 283};
 constexpr double kCompressorRadius = 32;
-constexpr QPointF kValve{20, 285};
+constexpr QPointF kValve {20, 285};
 constexpr double kValveSize = 22;
-constexpr QPointF kHPGauge{390, 152};
-constexpr QPointF kLPGauge{522, 324};
+constexpr QPointF kHPGauge {390, 152};
+constexpr QPointF kLPGauge {522, 324};
 constexpr double kGaugeRadius = 15;
 constexpr double kPipe = 4;
 // The discharge line rises left of the pressure fields; the suction line enters the
@@ -32,37 +32,36 @@ constexpr double PassY(const QRectF& box, int i) { return box.top() + (i + 0.5) 
 
 const QPolygonF& DischargePipe()
 {
-    static const QPolygonF path{{kRiserX, 268}, {kRiserX, PassY(kCondenser, 0)},
-                                {kCondenser.right(), PassY(kCondenser, 0)}};
+    static const QPolygonF path {{kRiserX, 268}, {kRiserX, PassY(kCondenser, 0)}, {kCondenser.right(), PassY(kCondenser, 0)}};
     return path;
 }
 
 const QPolygonF& LiquidPipe()
 {
-    static const QPolygonF path{{kCondenser.left(), PassY(kCondenser, 2)},
-                                {6, PassY(kCondenser, 2)},
-                                {6, 262},
-                                {kValve.x(), 262},
-                                {kValve.x(), kValve.y() - kValveSize / 2}};
+    static const QPolygonF path {{kCondenser.left(), PassY(kCondenser, 2)},
+                                 {6, PassY(kCondenser, 2)},
+                                 {6, 262},
+                                 {kValve.x(), 262},
+                                 {kValve.x(), kValve.y() - kValveSize / 2}};
     return path;
 }
 
 const QPolygonF& MixturePipe()
 {
-    static const QPolygonF path{{kValve.x(), kValve.y() + kValveSize / 2},
-                                {kValve.x(), PassY(kEvaporator, 0)},
-                                {kEvaporator.left(), PassY(kEvaporator, 0)}};
+    static const QPolygonF path {{kValve.x(), kValve.y() + kValveSize / 2},
+                                 {kValve.x(), PassY(kEvaporator, 0)},
+                                 {kEvaporator.left(), PassY(kEvaporator, 0)}};
     return path;
 }
 
 const QPolygonF& SuctionPipe()
 {
-    static const QPolygonF path{{kEvaporator.right(), PassY(kEvaporator, 2)},
-                                {156, PassY(kEvaporator, 2)},
-                                {156, 399},
-                                {600, 399},
-                                {600, kSuctionY},
-                                {428, kSuctionY}};
+    static const QPolygonF path {{kEvaporator.right(), PassY(kEvaporator, 2)},
+                                 {156, PassY(kEvaporator, 2)},
+                                 {156, 399},
+                                 {600, 399},
+                                 {600, kSuctionY},
+                                 {428, kSuctionY}};
     return path;
 }
 
@@ -74,7 +73,7 @@ struct TTextItem {
     QRectF box;
     const char* text;
     int align;
-    bool component = false;  // component names are set in bold
+    bool component = false; // component names are set in bold
 };
 
 // Component names and notes, placed in the free space beside their parts.
@@ -88,8 +87,8 @@ constexpr TTextItem kTexts[] = {
     {"suction line label", {500, 381, 96, 14}, "Suction line", Qt::AlignRight | Qt::AlignVCenter},
 };
 
-constexpr QRectF kDrier{1, 112, 10, 34};
-constexpr QPointF kSightGlass{6, 172};
+constexpr QRectF kDrier {1, 112, 10, 34};
+constexpr QPointF kSightGlass {6, 172};
 
 struct TLegendRow {
     const char* text;
@@ -102,7 +101,7 @@ constexpr TLegendRow kLegend[] = {
     {"Liquid + vapour", &TPalette::mixture},
     {"Cool gas (suction)", &TPalette::suction},
 };
-constexpr QRectF kLegendBox{440, 22, 168, 62};
+constexpr QRectF kLegendBox {440, 22, 168, 62};
 
 struct TStatePoint {
     int number;
@@ -146,17 +145,17 @@ void DrawLegend(QPainter& p)
     for (size_t i = 0; i < std::size(kLegend); ++i) {
         const double y = kLegendBox.top() + (i + 0.5) * row;
         const QPointF a(kLegendBox.left() + 2, y), b(kLegendBox.left() + 26, y);
-        DrawPipe(p, QPolygonF{a, b}, pal.*kLegend[i].colour, kPipe, 10);
+        DrawPipe(p, QPolygonF {a, b}, pal.*kLegend[i].colour, kPipe, 10);
         DrawText(p, QRectF(b.x() + 6, y - row / 2, kLegendBox.right() - b.x() - 6, row),
                  kLegend[i].text, font, pal.text, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
-}  // namespace
+} // namespace
 
 std::vector<TComponentRect> MainCycleComponents()
 {
-    std::vector<TComponentRect> out{
+    std::vector<TComponentRect> out {
         {"condenser", Whole(kCondenser)},
         {"evaporator", Whole(kEvaporator)},
         {"compressor", Whole(Around(kCompressor, kCompressorRadius))},
@@ -229,7 +228,7 @@ QImage MainCyclePicture()
 
 QImage MainCycleOverlay()
 {
-    QImage image = BlankImage(kMainPanelSize, QColor(0xef, 0xef, 0xef));  // window face
+    QImage image = BlankImage(kMainPanelSize, QColor(0xef, 0xef, 0xef)); // window face
     QPainter p(&image);
     Prepare(p);
     p.drawImage(0, 0, MainCyclePicture());
@@ -242,4 +241,4 @@ QImage MainCycleOverlay()
     return image;
 }
 
-}  // namespace art
+} // namespace art

@@ -18,4 +18,4 @@ std::vector<TComponentRect> MainCycleComponents();
 // every component rectangle outlined.
 QImage MainCycleOverlay();
 
-}  // namespace art
+} // namespace art

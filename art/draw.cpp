@@ -21,7 +21,7 @@ QColor OutlineOr(const QColor& accent)
     return accent.isValid() ? accent : Palette().outline;
 }
 
-}  // namespace
+} // namespace
 
 const TPalette& Palette()
 {
@@ -61,7 +61,7 @@ void DrawArrowHead(QPainter& p, QPointF tip, QPointF from, const QColor& colour,
     const QLineF unit = dir.unitVector();
     const QPointF back = tip + (unit.p2() - unit.p1()) * size;
     const QPointF side((unit.p2() - unit.p1()).y(), -(unit.p2() - unit.p1()).x());
-    const QPolygonF head{tip, back + side * size * 0.55, back - side * size * 0.55};
+    const QPolygonF head {tip, back + side * size * 0.55, back - side * size * 0.55};
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
@@ -163,10 +163,8 @@ void DrawFluidArrows(QPainter& p, const QRectF& band, const QColor& colour, int 
     for (int i = 0; i < count; ++i) {
         const double y = band.top() + (i + 0.5) * pitch;
         const double xh = band.right() - headLen;
-        const QPolygonF arrow{
-            {band.left(), y - shaft / 2}, {xh, y - shaft / 2}, {xh, y - head / 2},
-            {band.right(), y},           {xh, y + head / 2},  {xh, y + shaft / 2},
-            {band.left(), y + shaft / 2}};
+        const QPolygonF arrow {
+            {band.left(), y - shaft / 2}, {xh, y - shaft / 2}, {xh, y - head / 2}, {band.right(), y}, {xh, y + head / 2}, {xh, y + shaft / 2}, {band.left(), y + shaft / 2}};
         p.drawPolygon(arrow);
     }
     p.restore();
@@ -183,8 +181,8 @@ void DrawValve(QPainter& p, QPointF c, double size, bool vertical, const QColor&
     p.setPen(QPen(OutlineOr(accent), accent.isValid() ? 2.6 : 1.6, Qt::SolidLine, Qt::RoundCap,
                   Qt::RoundJoin));
     p.setBrush(pal.body);
-    p.drawPolygon(QPolygonF{at(-h, -w), at(-h, w), at(0, 0)});
-    p.drawPolygon(QPolygonF{at(h, -w), at(h, w), at(0, 0)});
+    p.drawPolygon(QPolygonF {at(-h, -w), at(-h, w), at(0, 0)});
+    p.drawPolygon(QPolygonF {at(h, -w), at(h, w), at(0, 0)});
     // Stem and the diaphragm head of a thermostatic valve.
     const QPointF stemEnd = at(0, w * 1.25);
     p.drawLine(c, stemEnd);
@@ -305,4 +303,4 @@ QRectF DrawTag(QPainter& p, QPointF anchor, int align, const QString& text, cons
     return box;
 }
 
-}  // namespace art
+} // namespace art

@@ -15,20 +15,20 @@ namespace art {
 
 // High side in warm colours, low side in cool ones.
 struct TPalette {
-    QColor discharge{0xc6, 0x28, 0x28};   // hot gas
-    QColor liquid{0xe6, 0x6a, 0x00};      // warm liquid
-    QColor mixture{0x29, 0x9b, 0xe0};     // cold liquid and vapour after the valve
-    QColor suction{0x15, 0x4f, 0xb0};     // cool suction gas
-    QColor outline{0x37, 0x47, 0x4f};
-    QColor body{0xe4, 0xe9, 0xed};        // component bodies
-    QColor text{0x21, 0x21, 0x21};
-    QColor muted{0x5f, 0x6b, 0x73};
-    QColor warmFluid{0xf2, 0x8c, 0x4b};   // air or water warmed by the condenser
-    QColor coolFluid{0x4f, 0xa8, 0xe8};   // air or water cooled by the evaporator
-    QColor high{0xc6, 0x28, 0x28};        // "too high" marks
-    QColor low{0x15, 0x65, 0xc0};         // "too low" marks
-    QColor normal{0x2e, 0x7d, 0x32};      // "in range" marks
-    QColor fault{0xd8, 0x1b, 0x60};       // the component at fault
+    QColor discharge {0xc6, 0x28, 0x28}; // hot gas
+    QColor liquid {0xe6, 0x6a, 0x00};    // warm liquid
+    QColor mixture {0x29, 0x9b, 0xe0};   // cold liquid and vapour after the valve
+    QColor suction {0x15, 0x4f, 0xb0};   // cool suction gas
+    QColor outline {0x37, 0x47, 0x4f};
+    QColor body {0xe4, 0xe9, 0xed}; // component bodies
+    QColor text {0x21, 0x21, 0x21};
+    QColor muted {0x5f, 0x6b, 0x73};
+    QColor warmFluid {0xf2, 0x8c, 0x4b}; // air or water warmed by the condenser
+    QColor coolFluid {0x4f, 0xa8, 0xe8}; // air or water cooled by the evaporator
+    QColor high {0xc6, 0x28, 0x28};      // "too high" marks
+    QColor low {0x15, 0x65, 0xc0};       // "too low" marks
+    QColor normal {0x2e, 0x7d, 0x32};    // "in range" marks
+    QColor fault {0xd8, 0x1b, 0x60};     // the component at fault
 };
 const TPalette& Palette();
 
@@ -82,4 +82,4 @@ void DrawText(QPainter& p, const QRectF& box, const QString& text, const QFont& 
 QRectF DrawTag(QPainter& p, QPointF anchor, int align, const QString& text,
                const QFont& font, const QColor& colour);
 
-}  // namespace art
+} // namespace art

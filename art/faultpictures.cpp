@@ -25,43 +25,26 @@ struct TReportFault {
 };
 
 const TReportFault kReportFaults[] = {
-    {1, "Restriction in the liquid line", {L::Low, L::Low, L::High, L::High}, TCulprit::LiquidLine,
-     "Check the TX valve size and setting. Test for pre-expansion: a temperature drop "
-     "along the liquid line, bubbles in the sight glass, a blocked filter drier."},
-    {2, "Low refrigerant charge", {L::Normal, L::Low, L::High, L::Low, "Bubbles in sight glass"},
-     TCulprit::None,
-     "Look for bubbles in the sight glass. Find and repair the leak, then charge "
-     "to the correct sub-cooling."},
-    {3, "High refrigerant charge", {L::High, L::High, L::Normal, L::High}, TCulprit::None,
-     "Test for non-condensable gas first. Otherwise recover refrigerant until the "
-     "sub-cooling is normal."},
-    {4, "Under-sized compressor", {L::Low, L::High, L::Normal, L::Normal}, TCulprit::Compressor,
-     "Check the compressor: worn or leaking valves, unloaders, speed, current draw. "
-     "Compare its capacity with the load."},
-    {5, "Low evaporator airflow", {L::Normal, L::Low, L::Low, L::Normal, "", "",
-     "Air dt > 10 K"}, TCulprit::Evaporator,
-     "Check the evaporator fan, belts, filters, dampers and ducts: too little air "
-     "crosses the coil."},
-    {6, "Dirty evaporator fins", {L::Normal, L::Low, L::Low, L::Normal, "", "",
-     "Air dt \u2264 10 K"}, TCulprit::Evaporator,
-     "Airflow is adequate but the coil does not transfer heat: clean the fins, check "
-     "for ice or oil logging."},
-    {7, "Low condenser airflow", {L::High, L::High, L::Normal, L::Low, "", "Air dt > 10 K"},
-     TCulprit::Condenser,
-     "Check the condenser fan and motor, blocked inlets, hot air recirculating back "
-     "into the coil."},
-    {8, "Dirty condenser fins", {L::High, L::High, L::Normal, L::Low, "", "Air dt \u2264 10 K"},
-     TCulprit::Condenser,
-     "Airflow is adequate but the coil does not reject heat: clean the fins and the "
-     "coil face."},
-    {9, "Over-sized compressor", {L::Low, L::Low, L::High, L::Normal}, TCulprit::Compressor,
-     "The compressor pumps more than the evaporator and valve can supply: check the "
-     "selection, capacity control and the load."},
-    {10, "High load, undersized system", {L::High, L::High, L::High, L::Normal, "", "",
-     "Heavy load"},
-     TCulprit::Evaporator,
-     "The load exceeds what the plant was selected for: check the room or water "
-     "load, door openings, warm product, fresh air."},
+    {1, "Restriction in the liquid line", {L::Low, L::Low, L::High, L::High}, TCulprit::LiquidLine, "Check the TX valve size and setting. Test for pre-expansion: a temperature drop "
+                                                                                                    "along the liquid line, bubbles in the sight glass, a blocked filter drier."},
+    {2, "Low refrigerant charge", {L::Normal, L::Low, L::High, L::Low, "Bubbles in sight glass"}, TCulprit::None, "Look for bubbles in the sight glass. Find and repair the leak, then charge "
+                                                                                                                  "to the correct sub-cooling."},
+    {3, "High refrigerant charge", {L::High, L::High, L::Normal, L::High}, TCulprit::None, "Test for non-condensable gas first. Otherwise recover refrigerant until the "
+                                                                                           "sub-cooling is normal."},
+    {4, "Under-sized compressor", {L::Low, L::High, L::Normal, L::Normal}, TCulprit::Compressor, "Check the compressor: worn or leaking valves, unloaders, speed, current draw. "
+                                                                                                 "Compare its capacity with the load."},
+    {5, "Low evaporator airflow", {L::Normal, L::Low, L::Low, L::Normal, "", "", "Air dt > 10 K"}, TCulprit::Evaporator, "Check the evaporator fan, belts, filters, dampers and ducts: too little air "
+                                                                                                                         "crosses the coil."},
+    {6, "Dirty evaporator fins", {L::Normal, L::Low, L::Low, L::Normal, "", "", "Air dt \u2264 10 K"}, TCulprit::Evaporator, "Airflow is adequate but the coil does not transfer heat: clean the fins, check "
+                                                                                                                             "for ice or oil logging."},
+    {7, "Low condenser airflow", {L::High, L::High, L::Normal, L::Low, "", "Air dt > 10 K"}, TCulprit::Condenser, "Check the condenser fan and motor, blocked inlets, hot air recirculating back "
+                                                                                                                  "into the coil."},
+    {8, "Dirty condenser fins", {L::High, L::High, L::Normal, L::Low, "", "Air dt \u2264 10 K"}, TCulprit::Condenser, "Airflow is adequate but the coil does not reject heat: clean the fins and the "
+                                                                                                                      "coil face."},
+    {9, "Over-sized compressor", {L::Low, L::Low, L::High, L::Normal}, TCulprit::Compressor, "The compressor pumps more than the evaporator and valve can supply: check the "
+                                                                                             "selection, capacity control and the load."},
+    {10, "High load, undersized system", {L::High, L::High, L::High, L::Normal, "", "", "Heavy load"}, TCulprit::Evaporator, "The load exceeds what the plant was selected for: check the room or water "
+                                                                                                                             "load, door openings, warm product, fresh air."},
 };
 
 // The fault-finding chart's illustrated conclusions and the answers that lead there.
@@ -70,47 +53,31 @@ struct TChartFault {
     const char* conclusion;
     TSymptoms symptoms;
     TCulprit culprit;
-    const char* answers;      // the path through the chart
-    const char* symptomText;  // one symptom a line
+    const char* answers;     // the path through the chart
+    const char* symptomText; // one symptom a line
     const char* check;
 };
 
 const TChartFault kChartFaults[] = {
-    {1, "Lack of expansion valve capacity!",
-     {L::None, L::Low, L::High, L::High, "No liquid line dt"}, TCulprit::Valve,
-     "LP low? Yes \u2022 Superheat high? Yes \u2022 High sub-cooling? Yes \u2022 "
-     "dt in the liquid line? No",
+    {1, "Lack of expansion valve capacity!", {L::None, L::Low, L::High, L::High, "No liquid line dt"}, TCulprit::Valve, "LP low? Yes \u2022 Superheat high? Yes \u2022 High sub-cooling? Yes \u2022 "
+                                                                                                                        "dt in the liquid line? No",
      "Low suction pressure\nHigh superheat\nHigh sub-cooling\nNo temperature drop along "
      "the liquid line",
      "The valve passes too little refrigerant. Check its size against the duty, the "
      "superheat setting, the bulb and its charge, the inlet strainer."},
-    {2, "Lack of refrigerant charge!", {L::None, L::Low, L::High, L::NotHigh, "Bubbles in sight glass"},
-     TCulprit::None,
-     "LP low? Yes \u2022 Superheat high? Yes \u2022 High sub-cooling? No",
-     "Low suction pressure\nHigh superheat\nSub-cooling not high\nBubbles in the sight glass",
-     "Find and repair the leak, then charge to the correct sub-cooling."},
-    {3, "Excess refrigerant charge!", {L::High, L::NotLow, L::None, L::High}, TCulprit::Condenser,
-     "LP low? No \u2022 HP high? Yes \u2022 High sub-cooling? Yes \u2022 "
-     "Non-condensibles? No",
+    {2, "Lack of refrigerant charge!", {L::None, L::Low, L::High, L::NotHigh, "Bubbles in sight glass"}, TCulprit::None, "LP low? Yes \u2022 Superheat high? Yes \u2022 High sub-cooling? No", "Low suction pressure\nHigh superheat\nSub-cooling not high\nBubbles in the sight glass", "Find and repair the leak, then charge to the correct sub-cooling."},
+    {3, "Excess refrigerant charge!", {L::High, L::NotLow, L::None, L::High}, TCulprit::Condenser, "LP low? No \u2022 HP high? Yes \u2022 High sub-cooling? Yes \u2022 "
+                                                                                                   "Non-condensibles? No",
      "High head pressure\nSuction pressure not low\nHigh sub-cooling: liquid backs up "
      "in the condenser",
      "Recover refrigerant until the sub-cooling is normal."},
-    {4, "Lack of compressor capacity!", {L::NotHigh, L::NotLow}, TCulprit::Compressor,
-     "LP low? No \u2022 HP high? No",
-     "Suction pressure not low\nHead pressure not high\nSmall difference between them",
-     "Check the compressor: worn or leaking valves, unloaders, speed, current draw."},
-    {5, "Lack of evaporator capacity!", {L::None, L::Low, L::NotHigh, L::None, "", "",
-     "Check fluid dt"}, TCulprit::Evaporator,
-     "LP low? Yes \u2022 Superheat high? No",
-     "Low suction pressure\nSuperheat not high\nNext: is the fluid dt across the evaporator "
-     "low?",
+    {4, "Lack of compressor capacity!", {L::NotHigh, L::NotLow}, TCulprit::Compressor, "LP low? No \u2022 HP high? No", "Suction pressure not low\nHead pressure not high\nSmall difference between them", "Check the compressor: worn or leaking valves, unloaders, speed, current draw."},
+    {5, "Lack of evaporator capacity!", {L::None, L::Low, L::NotHigh, L::None, "", "", "Check fluid dt"}, TCulprit::Evaporator, "LP low? Yes \u2022 Superheat high? No", "Low suction pressure\nSuperheat not high\nNext: is the fluid dt across the evaporator "
+                                                                                                                                                                         "low?",
      "Low fluid dt: the coil is fouled, clean it. Otherwise too little air or water "
      "flows across it: check fans, filters, pumps."},
-    {6, "Lack of condenser capacity!", {L::High, L::NotLow, L::None, L::NotHigh, "",
-     "Check fluid dt"}, TCulprit::Condenser,
-     "LP low? No \u2022 HP high? Yes \u2022 High sub-cooling? No",
-     "High head pressure\nSuction pressure not low\nSub-cooling not high\nNext: is the fluid "
-     "dt across the condenser low?",
+    {6, "Lack of condenser capacity!", {L::High, L::NotLow, L::None, L::NotHigh, "", "Check fluid dt"}, TCulprit::Condenser, "LP low? No \u2022 HP high? Yes \u2022 High sub-cooling? No", "High head pressure\nSuction pressure not low\nSub-cooling not high\nNext: is the fluid "
+                                                                                                                                                                                           "dt across the condenser low?",
      "Low fluid dt: the coil is fouled, clean it. Otherwise too little air or water "
      "flows across it: check fans, inlets, recirculation, pumps."},
 };
@@ -118,8 +85,8 @@ const TChartFault kChartFaults[] = {
 // The chart's decision tree. A conclusion with a follow-up question is one node that
 // holds both; final conclusions have no answers.
 struct TTreeNode {
-    const char* conclusion;  // empty for a plain question
-    const char* question;    // empty for a final conclusion
+    const char* conclusion; // empty for a plain question
+    const char* question;   // empty for a final conclusion
     int yes = -1, no = -1;
 };
 
@@ -202,8 +169,10 @@ QImage ChartOverview()
         const TTreeNode& n = kTree[i];
         const bool leaf = n.yes < 0;
         const int d = place[i].depth;
-        const double x = leaf ? leafX : d == 0 ? 4 : 4 + rootW + gap + (d - 1) * (colW + gap);
-        const double bw = leaf ? leafW : d == 0 ? rootW : colW;
+        const double x = leaf ? leafX : d == 0 ? 4
+                                               : 4 + rootW + gap + (d - 1) * (colW + gap);
+        const double bw = leaf ? leafW : d == 0 ? rootW
+                                                : colW;
         double bh = 6;
         for (const char* t : {n.conclusion, n.question})
             if (*t)
@@ -224,8 +193,7 @@ QImage ChartOverview()
             const QColor colour = yes ? pal.normal : pal.high;
             p.setPen(QPen(colour, 1.3));
             p.setBrush(Qt::NoBrush);
-            p.drawPolyline(QPolygonF{{from.right(), from.center().y()}, {bus, from.center().y()},
-                                     {bus, to.center().y()}, {to.left(), to.center().y()}});
+            p.drawPolyline(QPolygonF {{from.right(), from.center().y()}, {bus, from.center().y()}, {bus, to.center().y()}, {to.left(), to.center().y()}});
             DrawArrowHead(p, QPointF(to.left(), to.center().y()),
                           QPointF(to.left() - 5, to.center().y()), colour, 5);
             DrawText(p, QRectF(bus + 1, to.center().y() - 11, to.left() - bus, 10),
@@ -268,7 +236,7 @@ void DrawFaultCycle(QPainter& p, const QString& title, const QFont& font, const 
     const double w = p.device()->width();
     DrawText(p, QRectF(10, 4, w - 20, 24), title, font, colour, Qt::AlignLeft | Qt::AlignVCenter);
     const TSmallCycle c = SmallCycleGeometry(cycleArea);
-    DrawSmallCycle(p, c, TCycleLook{culprit, 11});
+    DrawSmallCycle(p, c, TCycleLook {culprit, 11});
     DrawSymptoms(p, c, symptoms, 11);
 }
 
@@ -300,7 +268,7 @@ QImage ChartPicture(const TChartFault& f)
     DrawText(p, QRectF(10, 4, w - 20, 24), QString::fromUtf8(f.conclusion), DrawFont(16, true),
              QColor(0x80, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
     const TSmallCycle c = SmallCycleGeometry(QRectF(8, 34, 322, 226));
-    DrawSmallCycle(p, c, TCycleLook{f.culprit, 11});
+    DrawSmallCycle(p, c, TCycleLook {f.culprit, 11});
     DrawSymptoms(p, c, f.symptoms, 11);
 
     const double x = 346, colW = w - x - 8;
@@ -322,7 +290,7 @@ QImage ChartPicture(const TChartFault& f)
     return image;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<TNamedImage> ReportFaultPictures()
 {
@@ -334,10 +302,10 @@ std::vector<TNamedImage> ReportFaultPictures()
 
 std::vector<TNamedImage> ChartFaultPictures()
 {
-    std::vector<TNamedImage> out{{"fault0.png", ChartOverview()}};
+    std::vector<TNamedImage> out {{"fault0.png", ChartOverview()}};
     for (const TChartFault& f : kChartFaults)
         out.push_back({QString("fault%1.png").arg(f.picture), ChartPicture(f)});
     return out;
 }
 
-}  // namespace art
+} // namespace art

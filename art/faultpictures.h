@@ -11,11 +11,11 @@
 namespace art {
 
 struct TNamedImage {
-    QString file;    // file name, such as "fault3.png"
+    QString file; // file name, such as "fault3.png"
     QImage image;
 };
 
 std::vector<TNamedImage> ReportFaultPictures();
 std::vector<TNamedImage> ChartFaultPictures();
 
-}  // namespace art
+} // namespace art

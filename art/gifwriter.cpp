@@ -16,11 +16,11 @@ bool WriteGif(const QImage& image, const QString& path, QString& error)
     // Qt's palette conversion is deterministic, so the same picture gives the same file.
     const QImage indexed = image.convertToFormat(QImage::Format_RGB32)
                                .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    std::vector<GifColorType> colours(256, GifColorType{0, 0, 0});
+    std::vector<GifColorType> colours(256, GifColorType {0, 0, 0});
     const QList<QRgb> table = indexed.colorTable();
     for (qsizetype i = 0; i < table.size() && i < 256; ++i)
-        colours[size_t(i)] = GifColorType{GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
-                                          GifByteType(qBlue(table[i]))};
+        colours[size_t(i)] = GifColorType {GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
+                                           GifByteType(qBlue(table[i]))};
     std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
         GifMakeMapObject(256, colours.data()), GifFreeMapObject);
 
@@ -37,8 +37,7 @@ bool WriteGif(const QImage& image, const QString& path, QString& error)
         error = QString("cannot create %1: %2").arg(path, GifErrorString(code));
         return false;
     }
-    bool ok = map && EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map.get()) == GIF_OK
-              && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+    bool ok = map && EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map.get()) == GIF_OK && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
     std::vector<GifPixelType> line(size_t(indexed.width()));
     for (int y = 0; ok && y < indexed.height(); ++y) {
         const uchar* row = indexed.constScanLine(y);
@@ -61,4 +60,4 @@ bool WriteGif(const QImage& image, const QString& path, QString& error)
     return true;
 }
 
-}  // namespace art
+} // namespace art

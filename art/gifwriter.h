@@ -10,4 +10,4 @@ namespace art {
 // False, with a message, when the file cannot be written.
 bool WriteGif(const QImage& image, const QString& path, QString& error);
 
-}  // namespace art
+} // namespace art

@@ -8,9 +8,9 @@ namespace {
 
 constexpr int kFieldWidth = 52;
 constexpr int kFieldHeight = 21;
-constexpr int kCaptionGap = 4;    // caption's right edge to the field
-constexpr int kUnitsGap = 3;      // field to its units label
-constexpr int kUnitsWidth = 40;   // widest label of the kinds shown ("Btu/hr", "InchHg")
+constexpr int kCaptionGap = 4;  // caption's right edge to the field
+constexpr int kUnitsGap = 3;    // field to its units label
+constexpr int kUnitsWidth = 40; // widest label of the kinds shown ("Btu/hr", "InchHg")
 
 struct TFieldRow {
     const char* name;
@@ -97,7 +97,7 @@ void AddField(std::vector<TOverlayRect>& out, const TFieldRow& row, int width, Q
                    QString::fromUtf8(row.units)});
 }
 
-}  // namespace
+} // namespace
 
 QFont CaptionFont()
 {
@@ -145,7 +145,9 @@ void DrawControls(QPainter& p, const std::vector<TOverlayRect>& controls, QPoint
         const bool caption = o.name.endsWith(":caption");
         const bool units = o.name.endsWith(":units");
         const bool field = o.name.endsWith("Edit") || o.name.startsWith("ed");
-        p.setPen(QPen(caption ? QColor(0, 0, 220) : units ? QColor(170, 0, 170) : Qt::red, 1));
+        p.setPen(QPen(caption ? QColor(0, 0, 220) : units ? QColor(170, 0, 170)
+                                                          : Qt::red,
+                      1));
         p.setBrush(field ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
         p.drawRect(QRectF(o.rect).adjusted(0.5, 0.5, -0.5, -0.5));
         p.setPen(Qt::black);
@@ -167,4 +169,4 @@ std::vector<QString> Overlaps(const std::vector<TComponentRect>& components,
     return found;
 }
 
-}  // namespace art
+} // namespace art

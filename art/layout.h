@@ -14,9 +14,9 @@ namespace art {
 
 // One control laid over a picture, with the part of the picture it hides.
 struct TOverlayRect {
-    QString name;    // control name, or control name + ":caption" / ":units"
+    QString name; // control name, or control name + ":caption" / ":units"
     QRect rect;
-    QString text;    // what the control shows: caption, design text or a units label
+    QString text; // what the control shows: caption, design text or a units label
 };
 
 // The font the windows give their captions (8-9 pt sans); its text widths fix the
@@ -46,12 +46,12 @@ struct TComponentRect {
 std::vector<QString> Overlaps(const std::vector<TComponentRect>& components,
                               const std::vector<TOverlayRect>& controls);
 
-inline constexpr QSize kMainPanelSize{616, 404};
-inline constexpr QSize kSmallCycleSize{300, 196};
-inline constexpr QSize kMeasureDialogSize{545, 244};
-inline constexpr QPoint kSmallCycleOrigin{216, 20};
+inline constexpr QSize kMainPanelSize {616, 404};
+inline constexpr QSize kSmallCycleSize {300, 196};
+inline constexpr QSize kMeasureDialogSize {545, 244};
+inline constexpr QPoint kSmallCycleOrigin {216, 20};
 // Fault chart: the picture control sits at 8, 93 of a 547 x 435 client area.
-inline constexpr QSize kChartPictureSize{531, 334};
-inline constexpr QSize kReportPictureSize{400, 300};
+inline constexpr QSize kChartPictureSize {531, 334};
+inline constexpr QSize kReportPictureSize {400, 300};
 
-}  // namespace art
+} // namespace art

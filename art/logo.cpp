@@ -37,4 +37,4 @@ QImage ReportLogo()
     return image;
 }
 
-}  // namespace art
+} // namespace art

@@ -8,4 +8,4 @@ namespace art {
 
 QImage ReportLogo();
 
-}  // namespace art
+} // namespace art

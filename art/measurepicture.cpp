@@ -8,7 +8,8 @@ namespace art {
 
 namespace {
 
-enum class TInstrument { Gauge, Thermometer };
+enum class TInstrument { Gauge,
+                         Thermometer };
 
 // The five readings in the order of the dialog's fields.
 struct TReading {
@@ -34,11 +35,11 @@ double FieldRowY(const char* field)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 QImage MeasureDialogPreview()
 {
-    QImage image = BlankImage(kMeasureDialogSize, QColor(0xef, 0xef, 0xef));  // window face
+    QImage image = BlankImage(kMeasureDialogSize, QColor(0xef, 0xef, 0xef)); // window face
     QPainter p(&image);
     Prepare(p);
     p.drawImage(kSmallCycleOrigin, MeasurePicture());
@@ -55,7 +56,7 @@ QImage MeasurePicture()
     Prepare(p);
 
     const TSmallCycle c = SmallCycleGeometry(QRectF(34, 4, 262, 188));
-    DrawSmallCycle(p, c, TCycleLook{TCulprit::None, 10});
+    DrawSmallCycle(p, c, TCycleLook {TCulprit::None, 10});
 
     const double gaugeR = 11, thermoH = 24, tap = c.pipe / 2;
     const double cx = c.compressor.x();
@@ -76,7 +77,7 @@ QImage MeasurePicture()
         const TReading& r = kReadings[i];
         const QColor colour = pal.*r.colour;
         if (r.instrument == TInstrument::Gauge) {
-            DrawPipe(p, QPolygonF{spots[i] - QPointF(gaugeR, 0), {cx, spots[i].y()}}, pal.outline, 2, 1e9);
+            DrawPipe(p, QPolygonF {spots[i] - QPointF(gaugeR, 0), {cx, spots[i].y()}}, pal.outline, 2, 1e9);
             DrawGauge(p, spots[i], gaugeR, colour);
         } else {
             DrawThermometer(p, spots[i], thermoH, colour, angles[i]);
@@ -91,4 +92,4 @@ QImage MeasurePicture()
     return image;
 }
 
-}  // namespace art
+} // namespace art

@@ -12,4 +12,4 @@ QImage MeasurePicture();
 // Check image: the picture in the dialog with its five fields drawn beside it.
 QImage MeasureDialogPreview();
 
-}  // namespace art
+} // namespace art

@@ -10,7 +10,7 @@ namespace {
 
 double PassY(const QRectF& box, int i) { return box.top() + (i + 0.5) * box.height() / 3; }
 
-}  // namespace
+} // namespace
 
 TSmallCycle SmallCycleGeometry(const QRectF& a)
 {
@@ -27,14 +27,10 @@ TSmallCycle SmallCycleGeometry(const QRectF& a)
     c.valve = QPointF(a.left() + 0.1 * w, a.center().y() + 0.08 * h);
 
     const double cx = c.compressor.x(), cy = c.compressor.y(), vx = c.valve.x();
-    c.discharge = {{cx, cy - c.radius}, {cx, PassY(c.condenser, 0)},
-                   {c.condenser.right(), PassY(c.condenser, 0)}};
-    c.liquid = {{c.condenser.left(), PassY(c.condenser, 2)}, {vx, PassY(c.condenser, 2)},
-                {vx, c.valve.y() - c.valveSize / 2}};
-    c.mixture = {{vx, c.valve.y() + c.valveSize / 2}, {vx, PassY(c.evaporator, 0)},
-                 {c.evaporator.left(), PassY(c.evaporator, 0)}};
-    c.suction = {{c.evaporator.right(), PassY(c.evaporator, 2)}, {cx, PassY(c.evaporator, 2)},
-                 {cx, cy + c.radius}};
+    c.discharge = {{cx, cy - c.radius}, {cx, PassY(c.condenser, 0)}, {c.condenser.right(), PassY(c.condenser, 0)}};
+    c.liquid = {{c.condenser.left(), PassY(c.condenser, 2)}, {vx, PassY(c.condenser, 2)}, {vx, c.valve.y() - c.valveSize / 2}};
+    c.mixture = {{vx, c.valve.y() + c.valveSize / 2}, {vx, PassY(c.evaporator, 0)}, {c.evaporator.left(), PassY(c.evaporator, 0)}};
+    c.suction = {{c.evaporator.right(), PassY(c.evaporator, 2)}, {cx, PassY(c.evaporator, 2)}, {cx, cy + c.radius}};
     c.dischargeRiser = {cx, (cy - c.radius + PassY(c.condenser, 0)) / 2};
     c.suctionRiser = {cx, (cy + c.radius + PassY(c.evaporator, 2)) / 2};
     c.liquidRun = {vx, (PassY(c.condenser, 2) + c.valve.y() - c.valveSize / 2) / 2};
@@ -49,10 +45,8 @@ void DrawSmallCycle(QPainter& p, const TSmallCycle& c, const TCycleLook& look)
     DrawCoil(p, c.condenser, pal.discharge, pal.liquid, 3, true, accent(TCulprit::Condenser));
     DrawCoil(p, c.evaporator, pal.mixture, pal.suction, 3, false, accent(TCulprit::Evaporator));
     const double pitch = c.condenser.height() / 3;
-    DrawFluidArrows(p, QRectF(c.condenser.left() + 3, c.condenser.top() + pitch / 2,
-                              c.condenser.width() - 3, 2 * pitch), pal.warmFluid, 2);
-    DrawFluidArrows(p, QRectF(c.evaporator.left() + 3, c.evaporator.top() + pitch / 2,
-                              c.evaporator.width() - 3, 2 * pitch), pal.coolFluid, 2);
+    DrawFluidArrows(p, QRectF(c.condenser.left() + 3, c.condenser.top() + pitch / 2, c.condenser.width() - 3, 2 * pitch), pal.warmFluid, 2);
+    DrawFluidArrows(p, QRectF(c.evaporator.left() + 3, c.evaporator.top() + pitch / 2, c.evaporator.width() - 3, 2 * pitch), pal.coolFluid, 2);
 
     const bool liquidFault = look.culprit == TCulprit::LiquidLine;
     if (liquidFault) {
@@ -77,11 +71,9 @@ void DrawSmallCycle(QPainter& p, const TSmallCycle& c, const TCycleLook& look)
     DrawText(p, c.condenser, "Condenser", font, pal.text, Qt::AlignCenter, true);
     DrawText(p, c.evaporator, "Evaporator", font, pal.text, Qt::AlignCenter, true);
     const double r = c.radius;
-    DrawText(p, QRectF(c.compressor.x() - r - 4 - 8 * r, c.compressor.y() - look.labelPx, 8 * r,
-                       look.labelPx * 2),
+    DrawText(p, QRectF(c.compressor.x() - r - 4 - 8 * r, c.compressor.y() - look.labelPx, 8 * r, look.labelPx * 2),
              "Compressor", font, pal.text, Qt::AlignRight | Qt::AlignVCenter);
-    DrawText(p, QRectF(c.valve.x() + c.valveSize * 0.75, c.valve.y() - look.labelPx * 1.4,
-                       c.area.width() * 0.3, look.labelPx * 2.8),
+    DrawText(p, QRectF(c.valve.x() + c.valveSize * 0.75, c.valve.y() - look.labelPx * 1.4, c.area.width() * 0.3, look.labelPx * 2.8),
              "Expansion\nvalve", font, pal.text, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -115,7 +107,7 @@ QColor LevelColour(TLevel level)
 class TTagStack {
 public:
     TTagStack(QPointF anchor, int align, bool upwards, double px)
-        : at_(anchor), align_(align), up_(upwards), font_(DrawFont(px, true)), step_(px * 1.75) {}
+        : at_(anchor), align_(align), up_(upwards), font_(DrawFont(px, true)), step_(px * 1.75) { }
 
     void Add(QPainter& p, const QString& text, const QColor& colour)
     {
@@ -139,7 +131,7 @@ private:
     double step_;
 };
 
-}  // namespace
+} // namespace
 
 void DrawSymptoms(QPainter& p, const TSmallCycle& c, const TSymptoms& s, double px)
 {
@@ -160,4 +152,4 @@ void DrawSymptoms(QPainter& p, const TSmallCycle& c, const TSymptoms& s, double 
     bottomLeft.Add(p, s.evaporatorNote, pal.fault);
 }
 
-}  // namespace art
+} // namespace art

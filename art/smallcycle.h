@@ -29,17 +29,27 @@ struct TSmallCycle {
 TSmallCycle SmallCycleGeometry(const QRectF& area);
 
 // Which parts to draw as the one at fault.
-enum class TCulprit { None, Compressor, Condenser, Evaporator, Valve, LiquidLine };
+enum class TCulprit { None,
+                      Compressor,
+                      Condenser,
+                      Evaporator,
+                      Valve,
+                      LiquidLine };
 
 struct TCycleLook {
     TCulprit culprit = TCulprit::None;
-    double labelPx = 11;     // component names; 0 leaves them out
+    double labelPx = 11; // component names; 0 leaves them out
 };
 
 void DrawSmallCycle(QPainter& p, const TSmallCycle& c, const TCycleLook& look);
 
 // How a quantity compares with its normal range, as a fault pattern states it.
-enum class TLevel { None, Low, Normal, High, NotLow, NotHigh };
+enum class TLevel { None,
+                    Low,
+                    Normal,
+                    High,
+                    NotLow,
+                    NotHigh };
 
 // The symptoms of one fault: the four classified quantities and short notes on the
 // liquid line and the air or water across the coils (empty: no note).
@@ -58,4 +68,4 @@ void DrawSymptoms(QPainter& p, const TSmallCycle& c, const TSymptoms& s, double 
 // "high", "low", "normal", "not low", "not high" with an arrow for high and low.
 QString LevelText(TLevel level);
 
-}  // namespace art
+} // namespace art

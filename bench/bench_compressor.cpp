@@ -22,7 +22,7 @@ public:
     explicit TBenchFolder(int count)
     {
         root_ = fs::temp_directory_path() /
-                ("kelvora-bench-cmp-" + std::to_string(::getpid()) + "-" + std::to_string(count));
+            ("kelvora-bench-cmp-" + std::to_string(::getpid()) + "-" + std::to_string(count));
         fs::remove_all(root_);
         fs::create_directories(root_ / "data");
         library = (root_ / "RefLib8.rdf").string();

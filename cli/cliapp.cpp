@@ -83,7 +83,7 @@ struct TCommand {
 
 class TCli {
 public:
-    TCli(const TCliContext& context) : context_(context) {}
+    TCli(const TCliContext& context) : context_(context) { }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -264,8 +264,8 @@ int TCli::Txv(const TCommandLine& line, std::ostream& out, std::ostream& err)
     // A bare file name is a range of the common data folder, where the selector looks.
     const std::filesystem::path named = line.positional[0];
     const std::string folder = named.has_parent_path()
-                                   ? named.parent_path().string()
-                                   : std::filesystem::path(context_.defaultLibrary).parent_path().string();
+        ? named.parent_path().string()
+        : std::filesystem::path(context_.defaultLibrary).parent_path().string();
     const std::string fileName = named.filename().string();
     bool refused = false;
     TTxValveModel valves(folder + "/", [&](const std::string& message) {
@@ -311,7 +311,7 @@ int TCli::Compressors(const TCommandLine& line, std::ostream& out, std::ostream&
     }
     const auto te = ParseReal(*teText);
     const auto tc = ParseReal(*tcText);
-    for (const auto& [value, text] : {std::pair{te, *teText}, std::pair{tc, *tcText}})
+    for (const auto& [value, text] : {std::pair {te, *teText}, std::pair {tc, *tcText}})
         if (!value) {
             err << "'" << text << "' is not a valid temperature.\n";
             return kRefused;
@@ -375,7 +375,7 @@ int TCli::Compressors(const TCommandLine& line, std::ostream& out, std::ostream&
 int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     using namespace std::placeholders;
-    const std::map<std::string, TCommand> commands{
+    const std::map<std::string, TCommand> commands {
         {"solve", {1, {"--mode", "--save"}, std::bind(&TCli::Solve, this, _1, _2, _3)}},
         {"diagnose", {2, {"--byline"}, std::bind(&TCli::Diagnose, this, _1, _2, _3)}},
         {"paste", {2, {}, std::bind(&TCli::Paste, this, _1, _2, _3)}},

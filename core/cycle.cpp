@@ -14,7 +14,7 @@ constexpr double kMilli = 0.001;
 
 } // namespace
 
-TKelvora::TKelvora(TRefrigLib& lib) : lib_(&lib) {}
+TKelvora::TKelvora(TRefrigLib& lib) : lib_(&lib) { }
 
 void TKelvora::SetDefaults()
 {

@@ -9,7 +9,7 @@
 
 class KelvoraError : public std::runtime_error {
 public:
-    explicit KelvoraError(const std::string& message) : std::runtime_error(message) {}
+    explicit KelvoraError(const std::string& message) : std::runtime_error(message) { }
 };
 
 // Division by zero, logarithm of a non-positive number, overflow or any other

@@ -1,6 +1,5 @@
 #include "core/inifile.h"
 
-
 #include "core/errors.h"
 #include "core/numtext.h"
 #include "core/utf8.h"

@@ -239,7 +239,7 @@ void JsonPutDate(TJsonDoc& doc)
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
-    std::tm local{};
+    std::tm local {};
 #ifdef _WIN32
     localtime_s(&local, &t);
 #else
@@ -292,7 +292,7 @@ namespace {
 class TDepthLimitedDom {
 public:
     using Dom = nlohmann::detail::json_sax_dom_parser<TJsonDoc>;
-    explicit TDepthLimitedDom(TJsonDoc& doc) : dom_(doc, false) {}
+    explicit TDepthLimitedDom(TJsonDoc& doc) : dom_(doc, false) { }
 
     bool null() { return dom_.null(); }
     bool boolean(bool v) { return dom_.boolean(v); }

@@ -27,11 +27,16 @@ std::optional<TNumberConversion> FindNumberConversion(std::string_view f)
         c.begin = i++;
         for (; i < f.size(); ++i) {
             const char ch = f[i];
-            if (ch == '-') c.left = true;
-            else if (ch == '+') c.plus = true;
-            else if (ch == ' ') c.space = true;
-            else if (ch == '0') c.zero = true;
-            else break;
+            if (ch == '-')
+                c.left = true;
+            else if (ch == '+')
+                c.plus = true;
+            else if (ch == ' ')
+                c.space = true;
+            else if (ch == '0')
+                c.zero = true;
+            else
+                break;
         }
         while (i < f.size() && IsDigit(f[i]) && c.width < 1000)
             c.width = c.width * 10 + (f[i++] - '0');

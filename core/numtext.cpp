@@ -48,7 +48,9 @@ std::string LiteralText(std::string_view f)
 // Applies sign, width and padding to the digits of a non-negative magnitude.
 std::string Pad(const Conversion& c, bool negative, std::string digits)
 {
-    std::string sign = negative ? "-" : c.plus ? "+" : c.space ? " " : "";
+    std::string sign = negative ? "-" : c.plus ? "+"
+        : c.space                              ? " "
+                                               : "";
     const size_t len = sign.size() + digits.size();
     if (static_cast<int>(len) >= c.width)
         return sign + digits;
@@ -69,8 +71,10 @@ std::string RealDigits(const Conversion& c, double magnitude)
     const int precision = c.precision < 0 ? 6 : c.precision;
     std::chars_format fmt = std::chars_format::fixed;
     switch (c.letter) {
-    case 'e': case 'E': fmt = std::chars_format::scientific; break;
-    case 'g': case 'G': fmt = std::chars_format::general; break;
+    case 'e':
+    case 'E': fmt = std::chars_format::scientific; break;
+    case 'g':
+    case 'G': fmt = std::chars_format::general; break;
     default: break;
     }
     const int p = (fmt == std::chars_format::general && precision == 0) ? 1 : precision;
@@ -114,7 +118,7 @@ std::string FormatNumber(std::string_view format, long long value)
     const bool negative = value < 0 && (c->letter == 'd' || c->letter == 'i');
     const unsigned long long magnitude =
         negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    std::array<char, 32> buf{};
+    std::array<char, 32> buf {};
     const int base = (c->letter == 'x' || c->letter == 'X') ? 16 : 10;
     const unsigned long long shown =
         (base == 16 || c->letter == 'u') ? static_cast<unsigned long long>(static_cast<std::uint32_t>(value)) : magnitude;
@@ -129,14 +133,14 @@ std::string FormatNumber(std::string_view format, long long value)
 
 std::string ShortestReal(double value)
 {
-    std::array<char, 64> buf{};
+    std::array<char, 64> buf {};
     auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value);
     return std::string(buf.data(), r.ptr);
 }
 
 std::string RealToText(double value, int digits)
 {
-    std::array<char, 64> buf{};
+    std::array<char, 64> buf {};
     auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, digits);
     return std::string(buf.data(), r.ptr);
 }

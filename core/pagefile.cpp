@@ -4,7 +4,7 @@
 
 #include "core/wholefile.h"
 
-TPageFile::TPageFile(std::string fileName) : fileName_(std::move(fileName)) {}
+TPageFile::TPageFile(std::string fileName) : fileName_(std::move(fileName)) { }
 
 void TPageFile::Line(std::string_view text)
 {

@@ -25,24 +25,24 @@ struct TRefrigData {
     double TBoil = 0;
     double TMax = 0;
     double TMin = 0;
-    std::array<double, 3> dp{}; // dew-point pressure curve
-    std::array<double, 3> bp{}; // bubble-point pressure curve
-    std::array<double, 4> lh{}; // saturated liquid enthalpy cubic
-    std::array<double, 4> th{}; // held only
-    std::array<double, 5> vh{}; // saturated vapour enthalpy cubic, then its offset
-    std::array<double, 6> sh{}; // superheated enthalpy correction
-    std::array<double, 6> vv{}; // saturated vapour volume
-    std::array<double, 6> sv{}; // superheated volume correction
-    std::array<double, 8> ic{}; // isentropic exponent at saturated suction
-    std::array<double, 4> sc{}; // superheat correction of the exponent
-    std::array<double, 4> lv{}; // saturated liquid volume cubic
-    std::array<double, 5> cl{}; // held only from here on
-    std::array<double, 5> cv{};
-    std::array<double, 4> ul{};
-    std::array<double, 4> uv{};
-    std::array<double, 4> kl{};
-    std::array<double, 4> kv{};
-    std::array<double, 4> si{};
+    std::array<double, 3> dp {}; // dew-point pressure curve
+    std::array<double, 3> bp {}; // bubble-point pressure curve
+    std::array<double, 4> lh {}; // saturated liquid enthalpy cubic
+    std::array<double, 4> th {}; // held only
+    std::array<double, 5> vh {}; // saturated vapour enthalpy cubic, then its offset
+    std::array<double, 6> sh {}; // superheated enthalpy correction
+    std::array<double, 6> vv {}; // saturated vapour volume
+    std::array<double, 6> sv {}; // superheated volume correction
+    std::array<double, 8> ic {}; // isentropic exponent at saturated suction
+    std::array<double, 4> sc {}; // superheat correction of the exponent
+    std::array<double, 4> lv {}; // saturated liquid volume cubic
+    std::array<double, 5> cl {}; // held only from here on
+    std::array<double, 5> cv {};
+    std::array<double, 4> ul {};
+    std::array<double, 4> uv {};
+    std::array<double, 4> kl {};
+    std::array<double, 4> kv {};
+    std::array<double, 4> si {};
 
     bool operator==(const TRefrigData&) const = default;
 };

@@ -8,7 +8,7 @@
 std::vector<std::string> RefrigSummaryLines(const TRefrigLib& lib, double temperature, double pressureKPa,
                                             std::string* failure)
 {
-    std::vector<std::string> lines{lib.Description(), ""};
+    std::vector<std::string> lines {lib.Description(), ""};
     try {
         lines.push_back(FormatNumber("Critical Temperature = %0.1f °C", lib.GetTCrit()));
         lines.push_back(FormatNumber("Critical Pressure = %0.0f kPa", lib.GetPCrit() * 0.001));

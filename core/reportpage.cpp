@@ -20,7 +20,7 @@ struct TReportRow {
 
 // Temperature differences carry "&deg;C" like the temperatures, as the printed
 // reports always have.
-constexpr std::array<TReportRow, 29> kReportRows{{
+constexpr std::array<TReportRow, 29> kReportRows {{
     {"High Pressure", &TKelvora::HP, "%0.0f", "kPa"},
     {"Low Pressure", &TKelvora::LP, "%0.0f", "kPa"},
     {"HP Bubble point", &TKelvora::SDT, "%0.1f", "&deg;C"},

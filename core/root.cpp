@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-TRoot::TRoot(Function f) : f_(std::move(f)) {}
+TRoot::TRoot(Function f) : f_(std::move(f)) { }
 
 void TRoot::SetFunctions(Function f)
 {

@@ -124,7 +124,7 @@ void SyncFolder(const fs::path& folder)
 // A device or a pipe takes the bytes as they come; there is nothing to replace.
 void WriteDirectly(const std::string& fileName, std::string_view bytes)
 {
-    TFd out{::open(fileName.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
+    TFd out {::open(fileName.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
     if (out.fd < 0)
         ThrowCannotCreate(fileName);
     if (!WriteAll(out.fd, bytes))
@@ -139,13 +139,13 @@ int OpenTempLocked(const std::string& temp)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        struct stat left {};
+        struct stat left { };
         if (fd < 0 && errno == EACCES && ::lstat(temp.c_str(), &left) == 0 && S_ISREG(left.st_mode) &&
             left.st_uid == ::geteuid() && ::chmod(temp.c_str(), 0600) == 0)
             fd = ::open(temp.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             return -1;
-        struct stat opened {};
+        struct stat opened { };
         // Someone else's file at the temporary name is never written into.
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_uid != ::geteuid()) {
             ::close(fd);
@@ -160,7 +160,7 @@ int OpenTempLocked(const std::string& temp)
             ::close(fd);
             return -1;
         }
-        struct stat named {};
+        struct stat named { };
         if (::lstat(temp.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
             return fd;
         ::close(fd);
@@ -172,7 +172,7 @@ int OpenTempLocked(const std::string& temp)
 
 void WriteWholeFile(const std::string& fileName, std::string_view bytes)
 {
-    struct stat existing {};
+    struct stat existing { };
     const bool exists = ::stat(fileName.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
         WriteDirectly(fileName, bytes);
@@ -181,15 +181,15 @@ void WriteWholeFile(const std::string& fileName, std::string_view bytes)
     const fs::path target = SaveTarget(fileName);
     const std::string temp = SaveTempName(target.string(), [&] {
         const long max = ::pathconf(target.has_parent_path() ? target.parent_path().c_str() : ".", _PC_NAME_MAX);
-        return max > 0 ? static_cast<std::size_t>(max) : std::size_t{255};
+        return max > 0 ? static_cast<std::size_t>(max) : std::size_t {255};
     }());
-    TFd out{OpenTempLocked(temp)};
+    TFd out {OpenTempLocked(temp)};
     if (out.fd < 0)
         ThrowCannotCreate(fileName);
 
     const mode_t mode = exists ? (existing.st_mode & 07777) : (0666 & ~CreationMask());
     bool ok = ::fchmod(out.fd, 0600) == 0 && ::ftruncate(out.fd, 0) == 0 && WriteAll(out.fd, bytes) &&
-              ::fsync(out.fd) == 0;
+        ::fsync(out.fd) == 0;
     if (ok && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
         // The owner is kept where the system allows it (root saving a user's file);
         // elsewhere the file becomes the saver's, as any replaced file does.

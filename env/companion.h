@@ -16,7 +16,11 @@
 // 32-bit little-endian integer followed by the n bytes of the text. The companion
 // answers with a 32-bit result once it has handled the text.
 
-enum TLaunchOutcome { loHandedOver, loStarted, loStartFailed, loNotExecutable, loNotFound };
+enum TLaunchOutcome { loHandedOver,
+                      loStarted,
+                      loStartFailed,
+                      loNotExecutable,
+                      loNotFound };
 
 inline constexpr uint32_t kHandOverParam = 3;
 

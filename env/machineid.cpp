@@ -31,7 +31,7 @@ std::string ComputerUserName()
 #ifdef Q_OS_UNIX
     long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
-    passwd entry{};
+    passwd entry {};
     passwd* found = nullptr;
     if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name)
         return OrUnknown(found->pw_name);
@@ -62,7 +62,7 @@ std::string LocalIpAddr()
     char name[kMaxHostName + 1] = {};
     if (::gethostname(name, kMaxHostName) != 0 || name[0] == '\0')
         return {};
-    addrinfo hints{};
+    addrinfo hints {};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM; // one entry per address
     addrinfo* found = nullptr;

@@ -9,19 +9,19 @@
 
 // What the folders are computed from. RunningPlatformInputs() gives the real ones.
 struct TPlatformInputs {
-    std::string ProgramFile;              // full path of the program file
-    std::string DocumentsFolder;          // the user's documents folder; empty when unknown
+    std::string ProgramFile;     // full path of the program file
+    std::string DocumentsFolder; // the user's documents folder; empty when unknown
     std::string ProgramFilesFolder = "/opt/";
 };
 
 struct TPlatformFolders {
     std::string ProgramFilesFolder;
-    std::string ProgramName;              // file name without folder and extension, no separator
+    std::string ProgramName; // file name without folder and extension, no separator
     std::string ProgramFolder;
     std::string DocumentsFolder;
-    std::string UserDataFolder;           // documents/Zandrovel/<program name>/, or the program folder
+    std::string UserDataFolder; // documents/Zandrovel/<program name>/, or the program folder
     std::string MakerFolder;
-    std::string CommonDataFolder;         // MakerFolder + "Common Files/"
+    std::string CommonDataFolder; // MakerFolder + "Common Files/"
 };
 
 inline constexpr const char* kMakerName = "Zandrovel";

@@ -15,7 +15,7 @@
 // store and closes it again.
 class TSettingsStore {
 public:
-    explicit TSettingsStore(std::string key) : Key_(std::move(key)) {}
+    explicit TSettingsStore(std::string key) : Key_(std::move(key)) { }
 
     const std::string& Key() const { return Key_; }
 

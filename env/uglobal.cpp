@@ -30,12 +30,33 @@ struct TCycleDefault {
 // A solved R22 cycle at 5 degC evaporating and 45 degC condensing for 1 kg/s, in the
 // cycle model's internal units. Written to the file, never read back.
 const TCycleDefault kCycleDefaults[] = {
-    {"HP", 1731.516}, {"LP", 584.253}, {"SDT", 45},       {"SST", 5},        {"te", 5},
-    {"tc", 45},       {"sh", 7.5},     {"sc", 5},         {"ts", 12.5},      {"td", 82},
-    {"tl", 40},       {"dte", 6},      {"dta", 10},       {"itde", 18},      {"itdc", 10},
-    {"COP", 4.171},   {"x4", 0.218},   {"qe", 162.754},   {"qc", 201.778},   {"pw", 39.024},
-    {"mr", 1},        {"h1", 412.508}, {"h2", 451.532},   {"h2i", 440.629},  {"h3", 249.754},
-    {"h4b", 205.838}, {"Ie", 0.721},
+    {"HP", 1731.516},
+    {"LP", 584.253},
+    {"SDT", 45},
+    {"SST", 5},
+    {"te", 5},
+    {"tc", 45},
+    {"sh", 7.5},
+    {"sc", 5},
+    {"ts", 12.5},
+    {"td", 82},
+    {"tl", 40},
+    {"dte", 6},
+    {"dta", 10},
+    {"itde", 18},
+    {"itdc", 10},
+    {"COP", 4.171},
+    {"x4", 0.218},
+    {"qe", 162.754},
+    {"qc", 201.778},
+    {"pw", 39.024},
+    {"mr", 1},
+    {"h1", 412.508},
+    {"h2", 451.532},
+    {"h2i", 440.629},
+    {"h3", 249.754},
+    {"h4b", 205.838},
+    {"Ie", 0.721},
 };
 
 struct TLimitDefault {
@@ -47,16 +68,26 @@ struct TLimitDefault {
 
 // Value ranges of the file format; diagnosis keeps its own limits.
 const TLimitDefault kLimitDefaults[] = {
-    {"dte", true, 2, 20},   {"dtc", true, 2, 20},   {"SST", true, -20, 15}, {"SDT", true, 35, 70},
-    {"COP", true, 1, 30},   {"x4", true, 0.001, 1}, {"td", false, 0, 400},  {"sh", true, 0, 20},
-    {"sc", true, 0, 20},    {"Pr", true, 1, 10},    {"Ie", true, 0.1, 1},   {"itde", true, 5, 30},
-    {"itdc", true, 5, 30},  {"dtsl", true, 0, 1},
+    {"dte", true, 2, 20},
+    {"dtc", true, 2, 20},
+    {"SST", true, -20, 15},
+    {"SDT", true, 35, 70},
+    {"COP", true, 1, 30},
+    {"x4", true, 0.001, 1},
+    {"td", false, 0, 400},
+    {"sh", true, 0, 20},
+    {"sc", true, 0, 20},
+    {"Pr", true, 1, 10},
+    {"Ie", true, 0.1, 1},
+    {"itde", true, 5, 30},
+    {"itdc", true, 5, 30},
+    {"dtsl", true, 0, 1},
 };
 
 // The variables written at every save, under their own names.
 struct TSavedVariable {
     const char* Name;
-    std::string TAppVariables::* Member;
+    std::string TAppVariables::*Member;
 };
 const TSavedVariable kSavedVariables[] = {
     {"app_path", &TAppVariables::app_path},

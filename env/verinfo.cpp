@@ -19,7 +19,9 @@ constexpr size_t kMaxRecordSize = 64 * 1024;
 
 const char* const kStringFileInfo = "\\StringFileInfo\\";
 
-enum TRecordSearch { rsFound, rsNone, rsDamaged };
+enum TRecordSearch { rsFound,
+                     rsNone,
+                     rsDamaged };
 
 // Finds the record: the marker directly followed by a line break, up to the next
 // zero byte. The reading code holds the marker too, but followed by its zero
@@ -60,7 +62,7 @@ std::optional<uint16_t> ParseHex4(std::string_view text)
 // "1.2.0.0": four numbers 0..65535.
 std::optional<std::array<uint16_t, 4>> ParseVersion(std::string_view text)
 {
-    std::array<uint16_t, 4> parts{};
+    std::array<uint16_t, 4> parts {};
     const char* p = text.data();
     const char* const end = text.data() + text.size();
     for (size_t i = 0; i < parts.size(); ++i) {

@@ -41,7 +41,8 @@ TWindowPlacement CurrentPlacement(const QWidget& window)
     p.Width = g.width();
     p.Height = g.height();
     p.Visible = window.isVisible();
-    p.WinState = (state & Qt::WindowMinimized) ? wsMinimized : (state & Qt::WindowMaximized) ? wsMaximized : wsNormal;
+    p.WinState = (state & Qt::WindowMinimized) ? wsMinimized : (state & Qt::WindowMaximized) ? wsMaximized
+                                                                                             : wsNormal;
     return p;
 }
 

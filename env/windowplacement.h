@@ -7,7 +7,9 @@
 // "Visible" and "WinState". The record is plain data so that the clamping rule and
 // the store round trip run without a screen; widgetplacement.h applies it to a window.
 
-enum TWinState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+enum TWinState { wsNormal = 0,
+                 wsMinimized = 1,
+                 wsMaximized = 2 };
 
 struct TWindowPlacement {
     int Left = 0;

@@ -80,7 +80,7 @@ void FitIsentropicExponent(const std::vector<TIsenRow>& rows, const std::vector<
 {
     std::vector<TIsenCase> cases;
     for (const auto& row : rows) {
-        TIsenCase c{};
+        TIsenCase c {};
         c.te = row.te;
         c.sh = row.superheat;
         c.lift = row.tc - row.te;

@@ -149,8 +149,13 @@ TVapourFitData VapourFitData(const TFluidTables& tables, const TFitRange& range,
 } // namespace
 
 const TTransportList kTransportLists[tqCount] = {
-    {tqCpLiq, "cl", 4}, {tqCpVap, "cv", 4}, {tqMuLiq, "ul", 3}, {tqMuVap, "uv", 3},
-    {tqKLiq, "kl", 3},  {tqKVap, "kv", 3},  {tqSigma, "si", 3},
+    {tqCpLiq, "cl", 4},
+    {tqCpVap, "cv", 4},
+    {tqMuLiq, "ul", 3},
+    {tqMuVap, "uv", 3},
+    {tqKLiq, "kl", 3},
+    {tqKVap, "kv", 3},
+    {tqSigma, "si", 3},
 };
 
 double TransportValue(const TRefrigData& r, const TTransportList& list, double t)
@@ -175,7 +180,8 @@ TFitRange FitRange(const TFluidTables& tables, const TFitOptions& options)
         top = std::min(std::max(*tables.info.TCrit - 30.0, kLeastTMax), std::min(top, *tables.info.TCrit - kLeastBelowCritical));
     // A fluid's own top, where the tables give one, stands for the rule: the forms
     // miss the goals above it.
-    range.tMax = options.tMax ? *options.tMax : tables.info.TMax ? *tables.info.TMax : grid(top);
+    range.tMax = options.tMax ? *options.tMax : tables.info.TMax ? *tables.info.TMax
+                                                                 : grid(top);
     if (range.tMin < lowest || range.tMax > highest || range.tMin >= range.tMax)
         throw DataFormatError(tables.info.RNumber + ": the fit range lies outside the table");
     range.tCondMax = range.tMax;

@@ -153,7 +153,7 @@ std::string ReportText(const std::vector<TFluidReport>& reports)
         text += "\n";
         for (const auto& rep : reports) {
             text += "| " + rep.name + " | " + FormatNumber("%.0f", rep.range.tMin) + " … " +
-                    FormatNumber("%.0f", rep.range.tMax);
+                FormatNumber("%.0f", rep.range.tMax);
             if (rep.range.tCondMax != rep.range.tMax)
                 text += FormatNumber(", cycles to %.0f", rep.range.tCondMax);
             text += " |";

@@ -45,8 +45,8 @@ struct TFluidReport {
     std::string name;
     TFitRange range;
     TDeviation deviation[rqCount];
-    int cycles = 0;       // reference cycles compared
-    int cyclesBeyond = 0; // cycles whose discharge lies beyond the table's superheats
+    int cycles = 0;        // reference cycles compared
+    int cyclesBeyond = 0;  // cycles whose discharge lies beyond the table's superheats
     std::string rangeNote; // why the range stops short of the general rule, when it does
 };
 

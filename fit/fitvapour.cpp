@@ -62,7 +62,7 @@ void EnthalpyResiduals(const TVapourFitData& data, double offset, const Eigen::V
                        Eigen::MatrixXd* j)
 {
     const bool withOffset = x.size() == 11;
-    const TEnthalpyModel m{x.data(), withOffset ? x[10] : offset};
+    const TEnthalpyModel m {x.data(), withOffset ? x[10] : offset};
     const Eigen::Index n = static_cast<Eigen::Index>(data.states.size() + data.rises.size());
     r.resize(n);
     if (j)

@@ -81,7 +81,7 @@ std::string LibraryText(const std::vector<TFitResult>& fits, const std::string& 
 
 TRecordLibrary::TRecordLibrary(const TRefrigData& record)
 {
-    static std::atomic<int> counter{0};
+    static std::atomic<int> counter {0};
     path_ = (std::filesystem::temp_directory_path() /
              ("kelvora-fit-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".rdf"))
                 .string();

@@ -39,11 +39,11 @@ struct TCycleCase {
     double te = 0;
     double tc = 0;
     double superheat = 0;
-    double h1 = 0;  // suction enthalpy
-    double dh = 0;  // isentropic rise
-    double h2 = 0;  // discharge enthalpy h1 + dh / efficiency
-    double h3 = 0;  // liquid enthalpy at tc − sub-cooling
-    double cop = 0; // (h1 − h3) / (h2 − h1)
+    double h1 = 0;            // suction enthalpy
+    double dh = 0;            // isentropic rise
+    double h2 = 0;            // discharge enthalpy h1 + dh / efficiency
+    double h3 = 0;            // liquid enthalpy at tc − sub-cooling
+    double cop = 0;           // (h1 − h3) / (h2 − h1)
     std::optional<double> td; // discharge temperature; empty beyond the table's superheats
 };
 

@@ -188,7 +188,7 @@ TFluidTables ReadFluidTables(const std::string& folder, const TFluidInfo& info)
     if (std::ifstream(transPath).good()) {
         const TCsv trans = ReadCsv(transPath);
         static const char* const columns[tqCount] = {"cp_liq_J_kgK", "cp_vap_J_kgK", "mu_liq_uPas", "mu_vap_uPas",
-                                                     "k_liq_mW_mK",  "k_vap_mW_mK",  "sigma_mN_m"};
+                                                     "k_liq_mW_mK", "k_vap_mW_mK", "sigma_mN_m"};
         for (const auto& row : trans.rows) {
             TTransRow r;
             r.t = Required(trans, row, "T_sat_C");

@@ -61,12 +61,19 @@ struct TIsenRow {
     double v1 = 0;  // suction volume
     double h2s = 0; // isentropic end state
     double t2s = 0;
-    double dh = 0;  // isentropic rise h2s − h1
+    double dh = 0; // isentropic rise h2s − h1
     bool wet = false;
 };
 
 // Saturated transport and caloric data; a value the model does not give is empty.
-enum TTransQuantity { tqCpLiq, tqCpVap, tqMuLiq, tqMuVap, tqKLiq, tqKVap, tqSigma, tqCount };
+enum TTransQuantity { tqCpLiq,
+                      tqCpVap,
+                      tqMuLiq,
+                      tqMuVap,
+                      tqKLiq,
+                      tqKVap,
+                      tqSigma,
+                      tqCount };
 
 struct TTransRow {
     double t = 0;

@@ -42,7 +42,7 @@ constexpr const char* kOverview = "fault0.png";
 
 } // namespace
 
-TFaultChart::TFaultChart(TPictureLoader showPicture) : showPicture_(std::move(showPicture)) {}
+TFaultChart::TFaultChart(TPictureLoader showPicture) : showPicture_(std::move(showPicture)) { }
 
 void TFaultChart::Activate()
 {

@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr QSize kClientSize{547, 435};
-constexpr QPoint kPictureAt{8, 93};
+constexpr QSize kClientSize {547, 435};
+constexpr QPoint kPictureAt {8, 93};
 
 QFont LineFont()
 {

@@ -27,8 +27,8 @@ public:
     QLabel* Label1 = nullptr;       // the instruction line
     // The question line, named "QLabel" (the toolkit's class takes that name in code).
     QLabel* QuestionLabel = nullptr;
-    QLabel* DLabel = nullptr;       // the conclusion line
-    QLabel* Image1 = nullptr;       // the picture
+    QLabel* DLabel = nullptr; // the conclusion line
+    QLabel* Image1 = nullptr; // the picture
 
     void Button1Click();
 

@@ -9,9 +9,9 @@
 void RestoreFormPosition(QWidget& window, const TJsonDoc& settings, const std::string& key)
 {
     const QRect frame = window.frameGeometry();
-    TFormBounds bounds{window.x(), window.y(), frame.width(), frame.height()};
+    TFormBounds bounds {window.x(), window.y(), frame.width(), frame.height()};
     JsonGetFormPos(settings, key, bounds);
-    TWindowPlacement placement{bounds.Left, bounds.Top, bounds.Width, bounds.Height};
+    TWindowPlacement placement {bounds.Left, bounds.Top, bounds.Width, bounds.Height};
     if (const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
         ClampToScreen(placement, screen->virtualSize().width(), screen->virtualSize().height());
     window.move(placement.Left, placement.Top);

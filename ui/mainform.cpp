@@ -224,7 +224,7 @@ void TMainForm::Put(TFmtEdit* field, double value)
     field->SetModified(false);
 }
 
-TFmtEdit* TMainForm::FieldOf(double TKelvora::* value) const
+TFmtEdit* TMainForm::FieldOf(double TKelvora::*value) const
 {
     for (const TMainFieldRow& row : MainFieldRows())
         if (row.value == value)
@@ -237,7 +237,7 @@ void TMainForm::ShowCycle()
     RefLabel->setText(Text(Lib().GetName()));
     COPLabel->setText(Text(FormatNumber("%0.2f", cycle_.COPc)));
     x4Label->setText(Text(FormatNumber("%0.2f", cycle_.x4)));
-    for (double TKelvora::* value : ShowCycleOrder())
+    for (double TKelvora::*value : ShowCycleOrder())
         Put(FieldOf(value), cycle_.*value);
     cbevap->setChecked(cycle_.LinkTeSST);
     cbcond->setChecked(cycle_.LinkTcSDT);
@@ -246,7 +246,7 @@ void TMainForm::ShowCycle()
 void TMainForm::ReadCycle()
 {
     cycle_.rnum = Lib().GetName();
-    for (double TKelvora::* value : ReadCycleOrder())
+    for (double TKelvora::*value : ReadCycleOrder())
         cycle_.*value = FieldOf(value)->Value();
     cycle_.LinkTeSST = cbevap->isChecked();
     cycle_.LinkTcSDT = cbcond->isChecked();

@@ -22,11 +22,11 @@ struct TSaturationSide;
 // own module; the program hands the main window a way to show it, and until then
 // the command is disabled.
 enum TMainWindowCommand {
-    mwRefrigPicker,        // click on RefLabel
-    mwSimpleMeasurement,   // "Simple Measurement"
-    mwFaultChart,          // "Fault finding chart"
-    mwTxValveSelector,     // "Tx &Valve Selector"
-    mwCompressorSelector,  // "&Compressor Selector"
+    mwRefrigPicker,       // click on RefLabel
+    mwSimpleMeasurement,  // "Simple Measurement"
+    mwFaultChart,         // "Fault finding chart"
+    mwTxValveSelector,    // "Tx &Valve Selector"
+    mwCompressorSelector, // "&Compressor Selector"
 };
 
 // The main window: the cycle picture with the fields laid over it at the points
@@ -104,8 +104,8 @@ public:
     TClickLabel* RefLabel = nullptr;
     QLabel* COPLabel = nullptr;
     QLabel* x4Label = nullptr;
-    QWidget* Panel1 = nullptr;  // the picture with the fields on it
-    QLabel* Image1 = nullptr;   // the cycle picture
+    QWidget* Panel1 = nullptr; // the picture with the fields on it
+    QLabel* Image1 = nullptr;  // the cycle picture
     QFileDialog* SaveDialog = nullptr;
 
     // Menu items.
@@ -185,7 +185,7 @@ private:
     void FieldExit(TFmtEdit* field, void (TMainForm::*link)());
     // Writes a value into a field as the system does: the user's edit flag goes.
     static void Put(TFmtEdit* field, double value);
-    TFmtEdit* FieldOf(double TKelvora::* value) const;
+    TFmtEdit* FieldOf(double TKelvora::*value) const;
     void ShowWindow(TMainWindowCommand command);
     void Launch(int companion, const std::string& text);
 

@@ -152,12 +152,12 @@ std::span<const TMenuRow> MainMenuRows()
     return kMenus;
 }
 
-std::span<double TKelvora::* const> ShowCycleOrder()
+std::span<double TKelvora::*const> ShowCycleOrder()
 {
     return kShowOrder;
 }
 
-std::span<double TKelvora::* const> ReadCycleOrder()
+std::span<double TKelvora::*const> ReadCycleOrder()
 {
     return kReadOrder;
 }

@@ -31,8 +31,8 @@ inline constexpr int kCaptionMargin = 6;
 struct TMainFieldRow {
     const char* name;
     const char* caption;
-    TFmtEdit* TMainForm::* field;
-    double TKelvora::* value;
+    TFmtEdit* TMainForm::*field;
+    double TKelvora::*value;
     TFmtEditDesign design;
     int x, y;
     // What leaving the changed field recomputes; editable fields without one only
@@ -46,7 +46,7 @@ std::span<const TMainFieldRow> MainFieldRows();
 struct TMainCheckRow {
     const char* name;
     const char* caption;
-    QCheckBox* TMainForm::* box;
+    QCheckBox* TMainForm::*box;
     int x, y;
     int tabStop; // place in the tab order among the fields
 };
@@ -57,7 +57,7 @@ std::span<const TMainCheckRow> MainCheckRows();
 struct TMainLabelRow {
     const char* name;
     const char* caption;
-    QLabel* TMainForm::* label;
+    QLabel* TMainForm::*label;
     int x, y, width, height;
     const char* design;
 };
@@ -65,10 +65,10 @@ struct TMainLabelRow {
 std::span<const TMainLabelRow> MainLabelRows();
 
 enum TMenuRowKind {
-    mrMenu,      // a menu of the menu bar; the items below belong to it
-    mrItem,      // a command of the current menu
+    mrMenu, // a menu of the menu bar; the items below belong to it
+    mrItem, // a command of the current menu
     mrSeparator,
-    mrCommand,   // a command on the menu bar itself
+    mrCommand, // a command on the menu bar itself
 };
 
 struct TMenuRow {
@@ -76,15 +76,15 @@ struct TMenuRow {
     const char* caption;
     const char* shortcut; // portable key text, or nullptr
     const char* name;
-    QAction* TMainForm::* action;
+    QAction* TMainForm::*action;
     void (TMainForm::*handler)();
 };
 
 std::span<const TMenuRow> MainMenuRows();
 
 // Model values in the order ShowCycle writes them and ReadCycle reads them.
-std::span<double TKelvora::* const> ShowCycleOrder();
-std::span<double TKelvora::* const> ReadCycleOrder();
+std::span<double TKelvora::*const> ShowCycleOrder();
+std::span<double TKelvora::*const> ReadCycleOrder();
 
 // The captions' font, the one the cycle picture is drawn around.
 QFont CaptionFont();

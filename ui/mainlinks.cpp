@@ -10,12 +10,12 @@
 // (LP, SST, te, sh, ts), with the saturation curve that links pressure and
 // temperature on that side.
 struct TSaturationSide {
-    TFmtEdit* TMainForm::* pressure;
-    TFmtEdit* TMainForm::* saturation;
-    TFmtEdit* TMainForm::* temperature;
-    TFmtEdit* TMainForm::* difference; // sub-cooling or superheat
-    TFmtEdit* TMainForm::* line;       // liquid or suction line temperature
-    QCheckBox* TMainForm::* link;      // keeps temperature equal to saturation
+    TFmtEdit* TMainForm::*pressure;
+    TFmtEdit* TMainForm::*saturation;
+    TFmtEdit* TMainForm::*temperature;
+    TFmtEdit* TMainForm::*difference; // sub-cooling or superheat
+    TFmtEdit* TMainForm::*line;       // liquid or suction line temperature
+    QCheckBox* TMainForm::*link;      // keeps temperature equal to saturation
     double (TRefrigLib::*saturationTemperature)(double) const;
     double (TRefrigLib::*saturationPressure)(double) const;
     double lineSign; // line = temperature + lineSign * difference
@@ -29,10 +29,10 @@ constexpr double kPaPerKPa = 1000;
 
 // The liquid leaves sub-cooled below the condensing temperature, the suction gas
 // superheated above the evaporating temperature.
-const TSaturationSide kCondenser{&M::HPEdit, &M::SDTEdit, &M::tcEdit, &M::scEdit, &M::tlEdit, &M::cbcond,
-                                 &TRefrigLib::BubbleT, &TRefrigLib::BubbleP, -1};
-const TSaturationSide kEvaporator{&M::LPEdit, &M::SSTEdit, &M::teEdit, &M::shEdit, &M::tsEdit, &M::cbevap,
-                                  &TRefrigLib::DewT, &TRefrigLib::DewP, +1};
+const TSaturationSide kCondenser {&M::HPEdit, &M::SDTEdit, &M::tcEdit, &M::scEdit, &M::tlEdit, &M::cbcond,
+                                  &TRefrigLib::BubbleT, &TRefrigLib::BubbleP, -1};
+const TSaturationSide kEvaporator {&M::LPEdit, &M::SSTEdit, &M::teEdit, &M::shEdit, &M::tsEdit, &M::cbevap,
+                                   &TRefrigLib::DewT, &TRefrigLib::DewP, +1};
 
 } // namespace
 

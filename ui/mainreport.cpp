@@ -62,10 +62,10 @@ void TMainForm::Report1Click()
     const bool snapshotTaken = WriteSnapshot(*this, Image1->pixmap().size(), PathJoin(folder, "dump.gif"));
     const std::string page = PathJoin(folder, "report.htm");
     WriteReportPage(page, cycle_,
-                    TReportPage{.refrigerant = Lib().GetName(),
-                                .solved = solved_,
-                                .snapshotTaken = snapshotTaken,
-                                .byline = windowTitle().toStdString(),
-                                .letterheadFile = PathJoin(folder, "letterhead.txt")});
+                    TReportPage {.refrigerant = Lib().GetName(),
+                                 .solved = solved_,
+                                 .snapshotTaken = snapshotTaken,
+                                 .byline = windowTitle().toStdString(),
+                                 .letterheadFile = PathJoin(folder, "letterhead.txt")});
     OpenWithDesktop(QUrl::fromLocalFile(QString::fromStdString(page)));
 }

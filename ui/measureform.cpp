@@ -22,8 +22,8 @@
 namespace {
 
 constexpr const char* kFormKey = "MeasureForm";
-constexpr QSize kClientSize{545, 244};
-constexpr QRect kPictureRect{216, 20, 300, 196};
+constexpr QSize kClientSize {545, 244};
+constexpr QRect kPictureRect {216, 20, 300, 196};
 constexpr int kMeasureFieldWidth = 54;
 
 using F = TMeasureForm;
@@ -32,8 +32,8 @@ using K = TKelvora;
 struct TMeasureFieldRow {
     const char* name;
     const char* caption;
-    TFmtEdit* TMeasureForm::* field;
-    double TKelvora::* value;
+    TFmtEdit* TMeasureForm::*field;
+    double TKelvora::*value;
     TFmtEditDesign design;
     int y;
     void (TMeasureForm::*onExit)();

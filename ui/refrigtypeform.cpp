@@ -20,10 +20,10 @@
 
 namespace {
 
-constexpr QSize kClientSize{454, 324};
+constexpr QSize kClientSize {454, 324};
 // The window may be sized from 420 x 350 to 600 x 600 as a whole; its client area
 // is that less a tool window's frame.
-constexpr QSize kToolFrame{8, 26};
+constexpr QSize kToolFrame {8, 26};
 constexpr QSize kMinimumSize = QSize(420, 350) - kToolFrame;
 constexpr QSize kMaximumSize = QSize(600, 600) - kToolFrame;
 
@@ -32,12 +32,12 @@ constexpr int kPickerFieldWidth = 70;
 constexpr int kPickerFieldX = 103;
 constexpr int kMemoTop = 92;
 constexpr int kMargin = 6;
-constexpr QSize kButtonSize{50, 22};
+constexpr QSize kButtonSize {50, 22};
 
 struct TPickerFieldRow {
     const char* name;
     const char* caption;
-    TFmtEdit* TRefrigTypeForm::* field;
+    TFmtEdit* TRefrigTypeForm::*field;
     TFmtEditDesign design;
     int y;
     void (TRefrigTypeForm::*onExit)();
@@ -47,10 +47,8 @@ using R = TRefrigTypeForm;
 
 // Both without a range: any temperature or pressure converts.
 const TPickerFieldRow kFields[] = {
-    {"edTemp", "Temperature", &R::edTemp, {.kind = utTemperature, .format = "%0.1f", .text = "6.0"}, 31,
-     &R::edTempExit},
-    {"edPress", "Abs. Pressure", &R::edPress,
-     {.kind = utPressure, .formatType = ft_Auto, .format = "%0.3f", .text = "500.00"}, 61, &R::edPressExit},
+    {"edTemp", "Temperature", &R::edTemp, {.kind = utTemperature, .format = "%0.1f", .text = "6.0"}, 31, &R::edTempExit},
+    {"edPress", "Abs. Pressure", &R::edPress, {.kind = utPressure, .formatType = ft_Auto, .format = "%0.3f", .text = "500.00"}, 61, &R::edPressExit},
 };
 
 QFont MemoFont()

@@ -32,7 +32,7 @@ int Utf16Pos(const QString& text, int charPos)
 bool IsFieldFocusMove(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
+        reason != Qt::MenuBarFocusReason;
 }
 
 bool IsClipboardKey(const QKeyEvent* e)

@@ -19,9 +19,9 @@ struct TFmtEditDesign {
     int sigDigs = 5;
     double rangeLo = 0; // internal units; both 0: no range
     double rangeHi = 0;
-    std::string text{}; // design text
+    std::string text {}; // design text
     bool readOnly = false;
-    int unitsBase = 0;  // the internal unit's index; 0 for every field of this program
+    int unitsBase = 0; // the internal unit's index; 0 for every field of this program
 };
 
 // What a typed character did.

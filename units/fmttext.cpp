@@ -51,11 +51,20 @@ bool ExponentTooLarge(std::string_view e)
 TNumberFormatKind NumberFormatKind(std::string_view format)
 {
     switch (ConversionLetter(format)) {
-    case 'd': case 'D': case 'i': case 'u': case 'x': case 'X':
+    case 'd':
+    case 'D':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X':
         return nfInteger;
-    case 'f': case 'F':
+    case 'f':
+    case 'F':
         return nfFixed;
-    case 'g': case 'G': case 'e': case 'E':
+    case 'g':
+    case 'G':
+    case 'e':
+    case 'E':
         return nfGeneral;
     default:
         return nfOther;

@@ -7,7 +7,8 @@
 class QWidget;
 class TFmtEdit;
 
-enum TUnitSystem { usMetric, usImperial };
+enum TUnitSystem { usMetric,
+                   usImperial };
 
 // Sets every formatted field of the window, in creation order, to the metric or
 // imperial unit of its kind; fractions keep their choice. The fields' texts and

@@ -9,15 +9,15 @@ namespace {
 // Unit definitions the derived factors are built from. The Btu is the one the
 // duty list uses (3412.141156488376 Btu/hr per kW), so every Btu-based unit of
 // the catalogue agrees with that row.
-constexpr double kFoot = 0.3048;        // m
-constexpr double kInch = 0.0254;        // m
-constexpr double kFt2 = kFoot * kFoot;  // m²
-constexpr double kFt3 = kFt2 * kFoot;   // m³
-constexpr double kPound = 0.45359237;   // kg
+constexpr double kFoot = 0.3048;                // m
+constexpr double kInch = 0.0254;                // m
+constexpr double kFt2 = kFoot * kFoot;          // m²
+constexpr double kFt3 = kFt2 * kFoot;           // m³
+constexpr double kPound = 0.45359237;           // kg
 constexpr double kPoundForce = 4.4482216152605; // N
-constexpr double kOunce = 28.349523125; // g
-constexpr double kUSGallon = 3.785411784; // litre
-constexpr double kBtu = 1.055056;       // kJ
+constexpr double kOunce = 28.349523125;         // g
+constexpr double kUSGallon = 3.785411784;       // litre
+constexpr double kBtu = 1.055056;               // kJ
 constexpr double kBtuHrPerKW = 3412.141156488376;
 constexpr double kPsiPerKPa = 0.1450376807894691;
 constexpr double kInchWgPerKPa = 4.014630759755623;
@@ -61,7 +61,12 @@ constexpr Row kPressure[] = {
 
 // The barometric list leaves out "Pa" and "InchWg".
 constexpr Row kPressureBar[] = {
-    kPressure[0], kPressure[2], kPressure[3], kPressure[4], kPressure[6], kPressure[7],
+    kPressure[0],
+    kPressure[2],
+    kPressure[3],
+    kPressure[4],
+    kPressure[6],
+    kPressure[7],
 };
 
 constexpr Row kAltitude[] = {
@@ -101,7 +106,7 @@ constexpr Row kConductivity[] = {
     {"kW/m·K", "%0.4g", 1, 0},
     {"W/m·K", "%0.4g", 1000, 0},
     {"mW/m·K", "%0.4g", 1e6, 0},
-    {"Btu/hr·ft°F", "%0.4g", kBtuHrPerKW * kFoot / 1.8, 0},
+    {"Btu/hr·ft°F", "%0.4g", kBtuHrPerKW* kFoot / 1.8, 0},
 };
 
 constexpr Row kDensity[] = {

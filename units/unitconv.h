@@ -75,7 +75,7 @@ inline constexpr int UnitsTypeCount = 57;
 // One display unit of a kind. factor: how many of this unit make one internal
 // unit; offset: added after scaling (temperature only).
 struct TUnitChoice {
-    const char* label; // UTF-8
+    const char* label;  // UTF-8
     const char* format; // printf-style, formatted through FormatNumber
     double factor;
     double offset;

@@ -11,7 +11,9 @@
 
 namespace {
 
-enum TMove { mvNone, mvNext, mvPrevious };
+enum TMove { mvNone,
+             mvNext,
+             mvPrevious };
 
 TMove MoveOf(const QKeyEvent& key)
 {
@@ -38,7 +40,7 @@ bool IsEnter(const QKeyEvent& key)
 bool IsSingleLineField(const QWidget* w)
 {
     return qobject_cast<const QLineEdit*>(w) && !qobject_cast<const QComboBox*>(w->parentWidget()) &&
-           !qobject_cast<const QAbstractSpinBox*>(w->parentWidget());
+        !qobject_cast<const QAbstractSpinBox*>(w->parentWidget());
 }
 
 bool IsMultiLine(const QWidget* w)

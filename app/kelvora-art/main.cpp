@@ -43,7 +43,7 @@ bool FontsPresent()
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

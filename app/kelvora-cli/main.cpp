@@ -19,14 +19,14 @@ TCliContext RunningContext()
     const std::string program = RunningProgramFile();
     const TPlatformInputs defaults;
     const std::string commonData = MakerFolderOf(ProgramFolderOf(program), defaults.ProgramFilesFolder) + "Common Files/";
-    TCliContext context{PathJoin({commonData, "RefLib8.rdf"}), [program] {
-                            try {
-                                return ProductTitleOf(program);
-                            } catch (const KelvoraError&) {
-                                // A program file without its version record still has the model's title.
-                                return TKelvora::VersionText();
-                            }
-                        }};
+    TCliContext context {PathJoin({commonData, "RefLib8.rdf"}), [program] {
+                             try {
+                                 return ProductTitleOf(program);
+                             } catch (const KelvoraError&) {
+                                 // A program file without its version record still has the model's title.
+                                 return TKelvora::VersionText();
+                             }
+                         }};
     return context;
 }
 

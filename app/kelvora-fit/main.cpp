@@ -66,7 +66,8 @@ int main(int argc, char** argv)
                 names.push_back(a);
             }
         } catch (const KelvoraError& e) {
-            std::cerr << e.what() << "\n" << kUsage;
+            std::cerr << e.what() << "\n"
+                      << kUsage;
             return 2;
         }
     }
@@ -92,8 +93,7 @@ int main(int argc, char** argv)
                 reports.push_back(CompareWithTables(fits.back(), t, options));
         }
         const std::string library = LibraryText(
-            fits, "Kelvora refrigerant library, fitted to reference tables from published equations of state by: " +
-                      command);
+            fits, "Kelvora refrigerant library, fitted to reference tables from published equations of state by: " + command);
         if (!output.empty()) {
             std::ofstream out(output, std::ios::binary);
             if (!out)

@@ -23,16 +23,26 @@ struct TExpected {
 };
 
 const TExpected kExpected[] = {
-    {"Images/cycle.png", 616, 404},     {"Images/small_cycle.png", 300, 196},
-    {"Help/fault0.png", 531, 334},      {"Help/fault1.png", 531, 334},
-    {"Help/fault2.png", 531, 334},      {"Help/fault3.png", 531, 334},
-    {"Help/fault4.png", 531, 334},      {"Help/fault5.png", 531, 334},
-    {"Help/fault6.png", 531, 334},      {"Report/ReportLogo.gif", 220, 64},
-    {"Report/help/fault1.png", 400, 300}, {"Report/help/fault2.png", 400, 300},
-    {"Report/help/fault3.png", 400, 300}, {"Report/help/fault4.png", 400, 300},
-    {"Report/help/fault5.png", 400, 300}, {"Report/help/fault6.png", 400, 300},
-    {"Report/help/fault7.png", 400, 300}, {"Report/help/fault8.png", 400, 300},
-    {"Report/help/fault9.png", 400, 300}, {"Report/help/fault10.png", 400, 300},
+    {"Images/cycle.png", 616, 404},
+    {"Images/small_cycle.png", 300, 196},
+    {"Help/fault0.png", 531, 334},
+    {"Help/fault1.png", 531, 334},
+    {"Help/fault2.png", 531, 334},
+    {"Help/fault3.png", 531, 334},
+    {"Help/fault4.png", 531, 334},
+    {"Help/fault5.png", 531, 334},
+    {"Help/fault6.png", 531, 334},
+    {"Report/ReportLogo.gif", 220, 64},
+    {"Report/help/fault1.png", 400, 300},
+    {"Report/help/fault2.png", 400, 300},
+    {"Report/help/fault3.png", 400, 300},
+    {"Report/help/fault4.png", 400, 300},
+    {"Report/help/fault5.png", 400, 300},
+    {"Report/help/fault6.png", 400, 300},
+    {"Report/help/fault7.png", 400, 300},
+    {"Report/help/fault8.png", 400, 300},
+    {"Report/help/fault9.png", 400, 300},
+    {"Report/help/fault10.png", 400, 300},
 };
 
 int RunGenerator(const QString& outDir)
@@ -123,8 +133,7 @@ TEST_F(GeneratorTest, HelpPagesLinkOnlyToShippedFiles)
             EXPECT_TRUE(shipped.contains(path)) << f.toStdString() << ": " << target.toStdString();
             if (!anchor.isEmpty()) {
                 QFile linked(pages.filePath(QFileInfo(path).fileName()));
-                EXPECT_TRUE(linked.open(QIODevice::ReadOnly)
-                            && linked.readAll().contains(QString("id=\"%1\"").arg(anchor).toUtf8()))
+                EXPECT_TRUE(linked.open(QIODevice::ReadOnly) && linked.readAll().contains(QString("id=\"%1\"").arg(anchor).toUtf8()))
                     << f.toStdString() << ": " << target.toStdString();
             }
             ++checked;
@@ -154,14 +163,14 @@ TEST(CycleLayout, NoControlCoversTheDrawingAndAllOfItIsInside)
 
 TEST(CycleLayout, OverlapCheckNamesACoveredComponent)
 {
-    const std::vector<art::TComponentRect> parts{{"valve", QRect(500, 140, 10, 10)},
-                                                 {"clear", QRect(0, 0, 2, 2)}};
+    const std::vector<art::TComponentRect> parts {{"valve", QRect(500, 140, 10, 10)},
+                                                  {"clear", QRect(0, 0, 2, 2)}};
     const auto overlaps = art::Overlaps(parts, art::MainWindowOverlay());
     ASSERT_EQ(overlaps.size(), 1u);
     EXPECT_EQ(overlaps[0].toStdString(), "valve under HPEdit:caption");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

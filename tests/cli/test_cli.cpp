@@ -232,7 +232,7 @@ TEST_F(Cli, PropsAndList)
 
 TEST_F(Cli, UsageAndWrongWords)
 {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--help"}, {"solve", "--help"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string> {}, {"--help"}, {"solve", "--help"}}) {
         const auto r = Run(args);
         EXPECT_EQ(r.code, 0);
         EXPECT_NE(r.out.find("Usage: kelvora-cli"), std::string::npos);
@@ -280,7 +280,7 @@ TEST_F(Cli, TxvSelectsTheValveOrGivesTheCapacityOfAModel)
         {{"--model", "Large", "--duty", "1"}, 0, "Large\t42.192\n", ""},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args{"txv", range, "--te", "5", "--dp", "5.5"};
+        std::vector<std::string> args {"txv", range, "--te", "5", "--dp", "5.5"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const auto r = Run(args, "LC_ALL=de_DE.UTF-8");
         EXPECT_EQ(r.code, c.code) << c.options[1];
@@ -410,18 +410,12 @@ TEST_F(Cli, CompressorsRefusesWhatItCannotRun)
         std::string err;
     };
     const Case cases[] = {
-        {{"compressors", data, "--refrigerant", "R22", "--te", "5"}, 2,
-         "Command compressors needs --refrigerant, --te and --tc. Try kelvora-cli --help.\n"},
-        {{"compressors", data, "--refrigerant", "R22", "--te", "warm", "--tc", "40"}, 2,
-         "'warm' is not a valid temperature.\n"},
-        {{"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40", "--capacity", "big"}, 2,
-         "'big' is not a valid capacity.\n"},
-        {{"compressors", data, "--refrigerant", "R999", "--te", "5", "--tc", "40"}, 2,
-         "Refrigerant R999 is not in the library " + library + ".\n"},
-        {{"compressors", dir.File("none"), "--refrigerant", "R22", "--te", "5", "--tc", "40"}, 2,
-         "Cannot open folder \"" + dir.File("none") + "\".\n"},
-        {{"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40"}, 1,
-         "No compressor data files found!\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "5"}, 2, "Command compressors needs --refrigerant, --te and --tc. Try kelvora-cli --help.\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "warm", "--tc", "40"}, 2, "'warm' is not a valid temperature.\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40", "--capacity", "big"}, 2, "'big' is not a valid capacity.\n"},
+        {{"compressors", data, "--refrigerant", "R999", "--te", "5", "--tc", "40"}, 2, "Refrigerant R999 is not in the library " + library + ".\n"},
+        {{"compressors", dir.File("none"), "--refrigerant", "R22", "--te", "5", "--tc", "40"}, 2, "Cannot open folder \"" + dir.File("none") + "\".\n"},
+        {{"compressors", data, "--refrigerant", "R22", "--te", "5", "--tc", "40"}, 1, "No compressor data files found!\n"},
     };
     for (const auto& c : cases) {
         auto args = c.args;
@@ -437,8 +431,7 @@ TEST_F(Cli, CompressorsRefusesWhatItCannotRun)
 // crash, a hang, an infinity or a lost file.
 TEST_F(Cli, HostileFilesEndInTheirMessage)
 {
-    const std::string deep = dir.Write("deep.rdf", "{\"app\":" + std::string(70000, '[') + std::string(70000, ']') +
-                                                       ",\"ver\":\"\"}");
+    const std::string deep = dir.Write("deep.rdf", "{\"app\":" + std::string(70000, '[') + std::string(70000, ']') + ",\"ver\":\"\"}");
     std::filesystem::create_directory(dir.File("folder"));
     const std::string folder = dir.File("folder");
     const std::string pipe = dir.File("pipe");
@@ -541,7 +534,7 @@ TEST_F(Cli, SavesWriteThroughLinksAndKeepTheMode)
     const auto r = Run({"solve", link, "--save", link, "--library", library});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    struct stat st {};
+    struct stat st { };
     ::stat(real.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_EQ(Run({"solve", real, "--library", library}).out, r.out);

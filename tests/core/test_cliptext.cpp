@@ -14,9 +14,9 @@ namespace {
 class ClipText : public ::testing::Test {
 protected:
     TTempFolder dir;
-    TRefrigLib lib{dir.Write("RefLib8.rdf", "[R22]\r\nRNumber=R22\r\n[R134a]\r\nRNumber=R134a\r\n"
-                                            "[Broken]\r\nRNumber=RB\r\nlh=1,2,x,4\r\n")};
-    TKelvora k{lib};
+    TRefrigLib lib {dir.Write("RefLib8.rdf", "[R22]\r\nRNumber=R22\r\n[R134a]\r\nRNumber=R134a\r\n"
+                                             "[Broken]\r\nRNumber=RB\r\nlh=1,2,x,4\r\n")};
+    TKelvora k {lib};
     void SetUp() override { k.SetDefaults(); }
 };
 
@@ -65,23 +65,23 @@ TEST_F(ClipText, RoundTripRestoresEveryFieldToThreeDecimals)
 TEST(SplitTextLines, SplitsAtAnyLineBreak)
 {
     using V = std::vector<std::string>;
-    EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitTextLines("a\r\n\r\nb\r\n"), (V{"a", "", "b"}));
-    EXPECT_EQ(SplitTextLines(""), V{});
+    EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd"), (V {"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitTextLines("a\r\n\r\nb\r\n"), (V {"a", "", "b"}));
+    EXPECT_EQ(SplitTextLines(""), V {});
 }
 
 TEST_F(ClipText, ReadsLinesByPositionAndSkipsWhatDoesNotConvert)
 {
     auto lines = k.GetClipText();
-    lines[0] = "KELVORA 1.2.0.0";         // the signature's letter case does not matter here
+    lines[0] = "KELVORA 1.2.0.0"; // the signature's letter case does not matter here
     lines[1] = "  RNUM =  R134a ";
-    lines[2] = "HP=abc";                  // stays
-    lines[3] = "  LP =  123.5  ";         // blanks around key and value
-    lines[4] = "47.5";                    // no key at all: the number
-    lines[5] = "whatever=-3.25";          // the key is not examined
-    lines[31] = "DutyBasis=1.5";          // not an integer: stays
+    lines[2] = "HP=abc";          // stays
+    lines[3] = "  LP =  123.5  "; // blanks around key and value
+    lines[4] = "47.5";            // no key at all: the number
+    lines[5] = "whatever=-3.25";  // the key is not examined
+    lines[31] = "DutyBasis=1.5";  // not an integer: stays
     lines[32] = "LinkTeSST=false";
-    lines[33] = "LinkTcSDT=garbage";      // stays
+    lines[33] = "LinkTcSDT=garbage"; // stays
     lines.push_back("ignored=1");
     const double hpBefore = k.HP;
     k.PutClipText(lines);

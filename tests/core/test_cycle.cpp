@@ -29,8 +29,8 @@ void ExpectFields(const TKelvora& k, std::initializer_list<TExpected> rows)
 // A model on its own library without a file: the built-in R22 record.
 class Cycle : public ::testing::Test {
 protected:
-    TRefrigLib lib{""};
-    TKelvora k{lib};
+    TRefrigLib lib {""};
+    TKelvora k {lib};
 };
 
 // The default cycle, solved with the isentropic efficiency given.
@@ -52,10 +52,40 @@ TEST_F(Cycle, NewModel)
     EXPECT_EQ(k.hrf, 0.95);
     using K = TKelvora;
     const Field zeros[] = {
-        &K::LP, &K::HP, &K::Pr, &K::SST, &K::SDT, &K::sh, &K::sc, &K::te, &K::tc, &K::ts,
-        &K::td, &K::tl, &K::dte, &K::itde, &K::dtc, &K::itdc, &K::COPc, &K::COPh, &K::x4, &K::mr,
-        &K::Ie, &K::pw, &K::qe, &K::qc, &K::h1, &K::h2, &K::h2i, &K::h3, &K::dhEvap, &K::dhCond,
-        &K::dhComp, &K::dhIsen, &K::h4d, &K::h4b,
+        &K::LP,
+        &K::HP,
+        &K::Pr,
+        &K::SST,
+        &K::SDT,
+        &K::sh,
+        &K::sc,
+        &K::te,
+        &K::tc,
+        &K::ts,
+        &K::td,
+        &K::tl,
+        &K::dte,
+        &K::itde,
+        &K::dtc,
+        &K::itdc,
+        &K::COPc,
+        &K::COPh,
+        &K::x4,
+        &K::mr,
+        &K::Ie,
+        &K::pw,
+        &K::qe,
+        &K::qc,
+        &K::h1,
+        &K::h2,
+        &K::h2i,
+        &K::h3,
+        &K::dhEvap,
+        &K::dhCond,
+        &K::dhComp,
+        &K::dhIsen,
+        &K::h4d,
+        &K::h4b,
     };
     for (const Field& f : zeros)
         EXPECT_EQ(k.*f, 0.0) << "field " << (&f - zeros);
@@ -235,7 +265,7 @@ TEST_F(DefaultCycle, ZeroSuctionPressureEndsTheSolve)
 
 TEST_F(Cycle, ZeroCompressionWorkEndsTheSolve)
 {
-    TKelvora solved{lib};
+    TKelvora solved {lib};
     solved.SetDefaults();
     // A new model has dhComp = 0, and mode 2 keeps it: no power without work per kg.
     k.SST = k.te = 5;
@@ -287,9 +317,14 @@ TEST(CycleModel, Classify)
         std::int32_t cls;
     };
     const TCase cases[] = {
-        {35, 35, 50, 0}, {34.9, 35, 50, -1}, {50.1, 35, 50, 1}, {50, 35, 50, 0},
-        {nan, 35, 50, -1}, {40, 50, 35, -1}, // low first when the bounds are crossed
-        {60, 50, 35, 1}, {-1e300, -20, 15, -1},
+        {35, 35, 50, 0},
+        {34.9, 35, 50, -1},
+        {50.1, 35, 50, 1},
+        {50, 35, 50, 0},
+        {nan, 35, 50, -1},
+        {40, 50, 35, -1}, // low first when the bounds are crossed
+        {60, 50, 35, 1},
+        {-1e300, -20, 15, -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TKelvora::Classify(c.value, c.low, c.high), c.cls) << c.value << " in " << c.low << ".." << c.high;

@@ -57,8 +57,8 @@ protected:
         return TTempFolder::Read(file);
     }
 
-    TRefrigLib lib{""};
-    TKelvora k{lib};
+    TRefrigLib lib {""};
+    TKelvora k {lib};
     TTempFolder folder;
 };
 
@@ -68,9 +68,29 @@ TEST(DiagnosisLimits, BuiltInTable)
 {
     const auto& l = DiagnosisLimits;
     const double table[] = {
-        l.itdeHigh, l.itdeLow, l.itdcHigh, l.itdcLow, l.dtcAirflow, l.dteAirflow, l.scLow, l.scHigh,
-        l.shHigh, l.shLow, l.suctionLineDrop, l.dischargeLineDrop, l.condensingLow, l.condensingHigh,
-        l.suctionLow, l.suctionHigh, l.tdHigh, l.IeLow, l.IeHigh, l.COPLow, l.PrHigh, l.x4Low, l.x4High,
+        l.itdeHigh,
+        l.itdeLow,
+        l.itdcHigh,
+        l.itdcLow,
+        l.dtcAirflow,
+        l.dteAirflow,
+        l.scLow,
+        l.scHigh,
+        l.shHigh,
+        l.shLow,
+        l.suctionLineDrop,
+        l.dischargeLineDrop,
+        l.condensingLow,
+        l.condensingHigh,
+        l.suctionLow,
+        l.suctionHigh,
+        l.tdHigh,
+        l.IeLow,
+        l.IeHigh,
+        l.COPLow,
+        l.PrHigh,
+        l.x4Low,
+        l.x4High,
     };
     const double expected[] = {20, 16, 20, 10, 10, 10, 0, 20, 20, 0, 1, 1, 35, 50, -20, 15, 200, 0.25, 1, 1.5, 10, 0, 0.5};
     ASSERT_EQ(std::size(table), std::size(expected));

@@ -44,7 +44,7 @@ TEST(TIniFile, ReadsByTheProfileRules)
     EXPECT_TRUE(ini.SectionExists("alpha"));
     EXPECT_FALSE(ini.SectionExists("Empty section")); // no key: not present
     EXPECT_FALSE(ini.SectionExists("Nowhere"));
-    const std::vector<std::string> names{"Alpha", "Empty section"};
+    const std::vector<std::string> names {"Alpha", "Empty section"};
     EXPECT_EQ(ini.SectionNames(), names);
 }
 
@@ -61,7 +61,7 @@ TEST(TIniFile, LimitsValueLengthAndTheSectionNameBlock)
     const TIniFile ini = TIniFile::FromText(text);
     EXPECT_EQ(ini.ReadString("S", "long", "").size(), 2047u);
     const auto names = ini.SectionNames();
-    EXPECT_EQ(names.size(), (16383u - 2) / 20 + 1); // "S" with its separator, then 19 + 1 each
+    EXPECT_EQ(names.size(), (16383u - 2) / 20 + 1);        // "S" with its separator, then 19 + 1 each
     EXPECT_TRUE(ini.SectionExists("Section-00000000999")); // still readable by name
 }
 
@@ -82,14 +82,14 @@ TEST(SplitCoefList, SeparatesAtCommasAndBlankRuns)
         V expected;
     };
     const Case cases[] = {
-        {"1,2,3", V{"1", "2", "3"}},
-        {"1 , 2   3", V{"1", "2", "3"}},
-        {"1,,3", V{"1", "", "3"}},
-        {"1,2,", V{"1", "2", ""}},
-        {"\"1, 2\",3", V{"1, 2", "3"}},
-        {"1,\"2\",3", V{"1", "2", "3"}},
-        {"  7  ", V{"7"}},
-        {"", V{}},
+        {"1,2,3", V {"1", "2", "3"}},
+        {"1 , 2   3", V {"1", "2", "3"}},
+        {"1,,3", V {"1", "", "3"}},
+        {"1,2,", V {"1", "2", ""}},
+        {"\"1, 2\",3", V {"1, 2", "3"}},
+        {"1,\"2\",3", V {"1", "2", "3"}},
+        {"  7  ", V {"7"}},
+        {"", V {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SplitCoefList(c.text), c.expected) << c.text;
@@ -113,17 +113,21 @@ TEST(ReadCoefList, TakesOverOnlyCompleteNonZeroLists)
         std::array<double, 3> after;
     };
     const Case cases[] = {
-        {"good", true, {1, 2, 3}},       {"zeros", false, {9, 9, 9}}, {"zeroPoint", true, {0, 0, 0}},
-        {"short", false, {9, 9, 9}},     {"long", false, {9, 9, 9}},  {"empty", false, {9, 9, 9}},
+        {"good", true, {1, 2, 3}},
+        {"zeros", false, {9, 9, 9}},
+        {"zeroPoint", true, {0, 0, 0}},
+        {"short", false, {9, 9, 9}},
+        {"long", false, {9, 9, 9}},
+        {"empty", false, {9, 9, 9}},
         {"missing", false, {9, 9, 9}},
     };
     for (const auto& c : cases) {
-        std::array<double, 3> v{9, 9, 9};
+        std::array<double, 3> v {9, 9, 9};
         EXPECT_EQ(ReadCoefList(ini, "R", c.key, v.data(), 3), c.taken) << c.key;
         EXPECT_EQ(v, c.after) << c.key;
     }
 
-    std::array<double, 3> v{9, 9, 9};
+    std::array<double, 3> v {9, 9, 9};
     try {
         ReadCoefList(ini, "R", "bad", v.data(), 3);
         FAIL() << "a bad entry must raise";

@@ -27,8 +27,7 @@ class TempFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("kelvora-json-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() / ("kelvora-json-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -67,12 +66,23 @@ TEST(JsonTypedReads, MissingOrNullGivesTheDefaultOtherTypesConvert)
     // Defaults used below: float 99, int 99, bool false (and true for the bool column's
     // missing case), string "d".
     const Case cases[] = {
-        {"real", 2.5, 2, true, "2.5"},      {"odd", 3.5, 4, true, "3.5"},       {"neg", -2.5, -2, true, "-2.5"},
-        {"int", 7, 7, true, "7"},           {"s15", 1.5, 0, true, "1.5"},       {"sabc", 0, 0, true, "abc"},
-        {"s12", 12, 12, true, "12"},        {"sfalse", 0, 0, true, "false"},   {"empty", 0, 0, false, ""},
-        {"t", 1, 1, true, "true"},          {"f", 0, 0, false, "false"},       {"zero", 0, 0, false, "0"},
-        {"obj", 0, 0, true, "{\"a\":1}"},   {"arr", 0, 0, true, "[1,2]"},      {"nul", 99, 99, false, "d"},
-        {"missing", 99, 99, false, "d"},    {"big", 1e300, 99, true, "1e+300"},
+        {"real", 2.5, 2, true, "2.5"},
+        {"odd", 3.5, 4, true, "3.5"},
+        {"neg", -2.5, -2, true, "-2.5"},
+        {"int", 7, 7, true, "7"},
+        {"s15", 1.5, 0, true, "1.5"},
+        {"sabc", 0, 0, true, "abc"},
+        {"s12", 12, 12, true, "12"},
+        {"sfalse", 0, 0, true, "false"},
+        {"empty", 0, 0, false, ""},
+        {"t", 1, 1, true, "true"},
+        {"f", 0, 0, false, "false"},
+        {"zero", 0, 0, false, "0"},
+        {"obj", 0, 0, true, "{\"a\":1}"},
+        {"arr", 0, 0, true, "[1,2]"},
+        {"nul", 99, 99, false, "d"},
+        {"missing", 99, 99, false, "d"},
+        {"big", 1e300, 99, true, "1e+300"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(JsonFloat(doc, c.name, 99), c.asFloat) << c.name;
@@ -97,7 +107,7 @@ TEST(JsonSubObjects, DateAuthorAndWindowGeometry)
     EXPECT_GE(doc["date"]["year"].get<int>(), 2024);
 
     JsonPutFormPos(doc, "MainForm", {10, 20, 640, 480});
-    TFormBounds b{1, 2, 3, 4};
+    TFormBounds b {1, 2, 3, 4};
     JsonGetFormPos(doc, "MainForm", b);
     EXPECT_EQ(b.Left, 10);
     EXPECT_EQ(b.Top, 20);
@@ -170,10 +180,10 @@ TEST_F(TempFolder, LoadsUtf16AndByteTextAndIgnoresTrailingText)
     const std::string utf16 = PathOf("utf16.json");
     std::string bytes = "\xFF\xFE";
     for (char ch : std::string(R"({"rnum": "R)"))
-        bytes += std::string{ch, '\0'};
+        bytes += std::string {ch, '\0'};
     bytes += std::string("\xAC\x20", 2); // U+20AC, the euro sign
     for (char ch : std::string(R"("})"))
-        bytes += std::string{ch, '\0'};
+        bytes += std::string {ch, '\0'};
     WriteBytes(utf16, bytes);
     auto doc = JsonLoadFile(utf16);
     ASSERT_TRUE(doc);

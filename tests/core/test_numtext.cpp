@@ -80,11 +80,26 @@ TEST(ParseReal, TakesPlainDecimalsOnly)
         double value;
     };
     const Case cases[] = {
-        {"21.39916", true, 21.39916}, {"-2103.23", true, -2103.23}, {"+5", true, 5},  {"6.958993e-07", true, 6.958993e-07},
-        {"1E3", true, 1000},          {".5", true, 0.5},            {"5.", true, 5},  {"0", true, 0},
-        {"", false, 0},               {"1,5", false, 0},            {"1.2.3", false, 0}, {"abc", false, 0},
-        {" 1", false, 0},             {"1 ", false, 0},             {"inf", false, 0}, {"nan", false, 0},
-        {"0x10", false, 0},           {"1e400", false, 0},          {"-", false, 0},  {"e5", false, 0},
+        {"21.39916", true, 21.39916},
+        {"-2103.23", true, -2103.23},
+        {"+5", true, 5},
+        {"6.958993e-07", true, 6.958993e-07},
+        {"1E3", true, 1000},
+        {".5", true, 0.5},
+        {"5.", true, 5},
+        {"0", true, 0},
+        {"", false, 0},
+        {"1,5", false, 0},
+        {"1.2.3", false, 0},
+        {"abc", false, 0},
+        {" 1", false, 0},
+        {"1 ", false, 0},
+        {"inf", false, 0},
+        {"nan", false, 0},
+        {"0x10", false, 0},
+        {"1e400", false, 0},
+        {"-", false, 0},
+        {"e5", false, 0},
     };
     for (const auto& c : cases) {
         const auto v = ParseReal(c.text);
@@ -103,10 +118,20 @@ TEST(ParseInteger, TakesDecimalAndHexadecimal)
         int value;
     };
     const Case cases[] = {
-        {"12", true, 12},           {"-7", true, -7},       {"0x1F", true, 31},      {"0X1f", true, 31},
-        {"$10", true, 16},          {"$FFFFFFFF", true, -1}, {"-2147483648", true, -2147483648},
-        {"2147483648", false, 0},   {"1.5", false, 0},      {"", false, 0},          {"0x", false, 0},
-        {"$", false, 0},            {"12a", false, 0},      {"0x1G", false, 0},
+        {"12", true, 12},
+        {"-7", true, -7},
+        {"0x1F", true, 31},
+        {"0X1f", true, 31},
+        {"$10", true, 16},
+        {"$FFFFFFFF", true, -1},
+        {"-2147483648", true, -2147483648},
+        {"2147483648", false, 0},
+        {"1.5", false, 0},
+        {"", false, 0},
+        {"0x", false, 0},
+        {"$", false, 0},
+        {"12a", false, 0},
+        {"0x1G", false, 0},
     };
     for (const auto& c : cases) {
         const auto v = ParseInteger(c.text);

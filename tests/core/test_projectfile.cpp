@@ -23,8 +23,8 @@ const char* const kLibrary =
 class ProjectFile : public ::testing::Test {
 protected:
     TTempFolder dir;
-    TRefrigLib lib{dir.Write("RefLib8.rdf", kLibrary)};
-    TKelvora k{lib};
+    TRefrigLib lib {dir.Write("RefLib8.rdf", kLibrary)};
+    TKelvora k {lib};
 
     // A project with the given members in place of the usual ones.
     std::string WriteProject(const std::string& name, const std::string& members)
@@ -147,7 +147,7 @@ TEST_F(ProjectFile, ExtremeValuesLoadBackAsSaved)
     k.x4 = std::numeric_limits<double>::denorm_min();
     const std::string path = dir.File("extreme.rdf");
     k.SaveToFile(path);
-    TKelvora loaded{lib};
+    TKelvora loaded {lib};
     loaded.LoadFromFile(path); // a save that succeeded always loads
     EXPECT_EQ(loaded.hrf, k.hrf);
     EXPECT_EQ(loaded.HP, k.HP);
@@ -157,11 +157,11 @@ TEST_F(ProjectFile, ExtremeValuesLoadBackAsSaved)
 TEST_F(ProjectFile, EightBitRefrigerantNameLoadsAsTheSameRefrigerant)
 {
     // The library file is 8-bit text; a name with a byte beyond ASCII ("Kälte-134").
-    TRefrigLib eightBit{dir.Write("Latin.rdf", std::string(kLibrary) + "[K\xE4lte-134]\r\nRNumber=K\xE4lte-134\r\n"
-                                                                     "dp=21.2,-2190.5,246.4\r\n")};
+    TRefrigLib eightBit {dir.Write("Latin.rdf", std::string(kLibrary) + "[K\xE4lte-134]\r\nRNumber=K\xE4lte-134\r\n"
+                                                                        "dp=21.2,-2190.5,246.4\r\n")};
     const std::string name = "K\xC3\xA4lte-134"; // as the program holds text
     ASSERT_NE(std::find(eightBit.RefrigNames().begin(), eightBit.RefrigNames().end(), name), eightBit.RefrigNames().end());
-    TKelvora plant{eightBit};
+    TKelvora plant {eightBit};
     eightBit.SelectByName(name);
     ASSERT_EQ(eightBit.GetName(), name);
     const std::string path = dir.File("plant.rdf");
@@ -214,7 +214,7 @@ TEST_F(ProjectFile, Utf16FileLoads)
     const std::string json = R"({"app": "kelvora", "ver": "1.2.0.0", "rnum": "R134a", "sh": 9.5})";
     std::string bytes = "\xFF\xFE";
     for (char c : json)
-        bytes += std::string{c, '\0'};
+        bytes += std::string {c, '\0'};
     k.LoadFromFile(dir.Write("utf16.rdf", bytes));
     EXPECT_EQ(k.sh, 9.5);
     EXPECT_EQ(lib.GetName(), "R134a");

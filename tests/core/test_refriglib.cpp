@@ -16,8 +16,7 @@ class LibraryFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("kelvora-lib-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() / ("kelvora-lib-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
         path_ = (dir_ / "RefLib8.rdf").string();
     }
@@ -61,11 +60,11 @@ TEST_F(LibraryFile, IndexIsSortedWithoutRegardToCase)
 {
     Write(kThreeFluids + std::string("[R134A]\r\nRNumber=duplicate\r\n[R12]\r\n"));
     TRefrigLib lib(path_);
-    const std::vector<std::string> names{"R12", "r134a", "R22", "R404A"};
+    const std::vector<std::string> names {"R12", "r134a", "R22", "R404A"};
     EXPECT_EQ(lib.RefrigNames(), names);
     EXPECT_EQ(lib.NumberOf("R134A"), 16);
     EXPECT_EQ(lib.NumberOf("r404a"), 32);
-    EXPECT_EQ(lib.NumberOf("R12"), -1);   // section without InternalNumber
+    EXPECT_EQ(lib.NumberOf("R12"), -1); // section without InternalNumber
     EXPECT_EQ(lib.NumberOf("R999"), -1);
     EXPECT_EQ(lib.LoadedName(), "");
     EXPECT_EQ(lib.GetName(), "R22"); // the built-in record until the first selection
@@ -82,7 +81,7 @@ TEST_F(LibraryFile, SelectByNameReadsTheSectionOverTheDefaultRecord)
     EXPECT_EQ(lib.GetNumber(), 16);
     EXPECT_EQ(lib.Data().PCrit, 4059.3);
     EXPECT_EQ(lib.Data().CASNumber, "811-97-2");
-    EXPECT_EQ(lib.Data().dp, (std::array<double, 3>{21.25, -2200.5, 246.0}));
+    EXPECT_EQ(lib.Data().dp, (std::array<double, 3> {21.25, -2200.5, 246.0}));
     EXPECT_EQ(lib.Data().bp, DefaultRefrigData().bp); // missing key: the default's value
     EXPECT_EQ(lib.Description(), "R134a (1,1,1,2-tetrafluoroethane, CF3CH2F)");
     EXPECT_GT(lib.Glide(5e5), -1e-12);
@@ -153,7 +152,7 @@ TEST_F(LibraryFile, CoefficientListRules)
           "[OnePoint]\r\nRNumber=B\r\nsh=0,0,0.0,0,0,0\r\n"
           "[Short]\r\nRNumber=C\r\nsh=1,2,3\r\n");
     TRefrigLib lib(path_);
-    const std::array<double, 6> zeros{};
+    const std::array<double, 6> zeros {};
     lib.SelectByName("AllZero");
     EXPECT_EQ(lib.Data().sh, DefaultRefrigData().sh);
     lib.SelectByName("OnePoint");
@@ -247,7 +246,7 @@ TEST_F(LibraryFile, EightBitNamesAreTheProgramsText)
     // (written on this system) keep their text.
     Write("[K\xE4lte-134]\r\nRNumber=K\xE4lte-134\r\nChemicalName=Tetrafluor\xE4than\r\nInternalNumber=3\r\n");
     TRefrigLib lib(path_);
-    ASSERT_EQ(lib.RefrigNames(), std::vector<std::string>{"K\xC3\xA4lte-134"});
+    ASSERT_EQ(lib.RefrigNames(), std::vector<std::string> {"K\xC3\xA4lte-134"});
     lib.SelectByName("K\xC3\xA4lte-134");
     EXPECT_EQ(lib.LastWarning, rwNone);
     EXPECT_EQ(lib.GetName(), "K\xC3\xA4lte-134");
@@ -256,7 +255,7 @@ TEST_F(LibraryFile, EightBitNamesAreTheProgramsText)
 
     Write("[K\xC3\xA4lte-134]\r\nRNumber=K\xC3\xA4lte-134\r\n");
     TRefrigLib utf8(path_);
-    EXPECT_EQ(utf8.RefrigNames(), std::vector<std::string>{"K\xC3\xA4lte-134"});
+    EXPECT_EQ(utf8.RefrigNames(), std::vector<std::string> {"K\xC3\xA4lte-134"});
 }
 
 TEST(RefrigLibWithoutFile, EverySelectionGivesTheDefaultRecord)

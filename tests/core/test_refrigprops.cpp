@@ -10,7 +10,7 @@ namespace {
 
 class DefaultRecord : public ::testing::Test {
 protected:
-    TRefrigLib lib{""}; // no library file: the built-in record
+    TRefrigLib lib {""}; // no library file: the built-in record
 };
 
 // Relative closeness to the digits a value is known to.
@@ -111,7 +111,7 @@ TEST_F(DefaultRecord, ArithmeticFaultsRaiseInsteadOfNaN)
 
 TEST(Poly6, IsTheSixTermCorrection)
 {
-    const std::array<double, 6> c{1, 2, 3, 4, 5, 6};
+    const std::array<double, 6> c {1, 2, 3, 4, 5, 6};
     EXPECT_EQ(Poly6(c, 0, 123), 0.0);
     // c0 x + c1 x² + c2 x y + c3 x² y + c4 x y² + c5 x² y² at x = 2, y = 3
     EXPECT_DOUBLE_EQ(Poly6(c, 2, 3), 2 + 8 + 18 + 48 + 90 + 216);

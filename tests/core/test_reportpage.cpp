@@ -11,8 +11,8 @@ namespace {
 class ReportPage : public ::testing::Test {
 protected:
     TTempFolder dir;
-    TRefrigLib lib{""};
-    TKelvora k{lib};
+    TRefrigLib lib {""};
+    TKelvora k {lib};
     TReportPage page;
 
     void SetUp() override

@@ -39,7 +39,7 @@ TEST(RefrigSummaryLines, ShowsThePickersNineLines)
 {
     TRefrigLib lib("");
     const auto lines = RefrigSummaryLines(lib, 0.0, lib.DewP(0) * 0.001);
-    const std::vector<std::string> expected{
+    const std::vector<std::string> expected {
         "R22 (chlorodifluoromethane, CHClF2)",
         "",
         "Critical Temperature = 96.1 °C",

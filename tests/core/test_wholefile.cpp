@@ -37,7 +37,7 @@ protected:
 
     static unsigned Mode(const std::string& path)
     {
-        struct stat st {};
+        struct stat st { };
         ::stat(path.c_str(), &st);
         return st.st_mode & 07777;
     }
@@ -73,13 +73,13 @@ TEST_F(WholeFile, SaveWritesThroughASymbolicLinkToItsTarget)
     const std::string link = dir.File("plant.rdf");
     fs::create_symlink("real/plant.rdf", link); // relative to the link's folder
     const std::string second = dir.File("second.rdf");
-    fs::create_symlink(link, second);           // a link to the link
+    fs::create_symlink(link, second); // a link to the link
 
     WriteWholeFile(second, "new");
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_TRUE(fs::is_symlink(second));
     EXPECT_EQ(TTempFolder::Read(target), "new");
-    EXPECT_EQ(Names(dir.File("real")), std::set<std::string>{"plant.rdf"});
+    EXPECT_EQ(Names(dir.File("real")), std::set<std::string> {"plant.rdf"});
 
     // A dangling link names the file to create.
     fs::create_symlink("real/fresh.rdf", dir.File("fresh.rdf"));
@@ -113,7 +113,7 @@ TEST_F(WholeFile, NamesUpToTheLimitCanBeSaved)
         const std::string name = std::string(length - 4, 'p') + ".rdf";
         WriteWholeFile(dir.File(name), "saved");
         EXPECT_EQ(TTempFolder::Read(dir.File(name)), "saved") << length;
-        EXPECT_EQ(Names(), std::set<std::string>{name}) << length;
+        EXPECT_EQ(Names(), std::set<std::string> {name}) << length;
         fs::remove(dir.File(name));
     }
     // Long names that differ only at the end get temporary names of their own,
@@ -136,7 +136,7 @@ TEST_F(WholeFile, NextSaveTakesOverWhatAKilledSaveLeft)
     ::chmod(left.c_str(), 0444);
     WriteWholeFile(file, "new");
     EXPECT_EQ(TTempFolder::Read(file), "new");
-    EXPECT_EQ(Names(), std::set<std::string>{"plant.rdf"});
+    EXPECT_EQ(Names(), std::set<std::string> {"plant.rdf"});
 }
 
 TEST_F(WholeFile, KillsDuringSavesLoseNothingAndLeaveNothingBehind)
@@ -158,7 +158,7 @@ TEST_F(WholeFile, KillsDuringSavesLoseNothingAndLeaveNothingBehind)
         const std::string now = TTempFolder::Read(file);
         EXPECT_TRUE(now == first || now == second) << "round " << round << ": " << now.size() << " bytes";
         WriteWholeFile(file, first);
-        EXPECT_EQ(Names(), std::set<std::string>{"plant.rdf"}) << "round " << round;
+        EXPECT_EQ(Names(), std::set<std::string> {"plant.rdf"}) << "round " << round;
     }
 }
 
@@ -188,7 +188,7 @@ TEST_F(WholeFile, SavesFromTwoProcessesWaitForEachOther)
     const std::string now = TTempFolder::Read(file);
     ASSERT_FALSE(now.empty());
     EXPECT_EQ(now, std::string(100000 + 1000 * (now[0] - 'x'), now[0]));
-    EXPECT_EQ(Names(), std::set<std::string>{"plant.rdf"});
+    EXPECT_EQ(Names(), std::set<std::string> {"plant.rdf"});
 }
 
 TEST_F(WholeFile, FullDiskKeepsTheOldFileAndPage)
@@ -209,7 +209,7 @@ TEST_F(WholeFile, FullDiskKeepsTheOldFileAndPage)
     }
     EXPECT_EQ(TTempFolder::Read(file), "old project");
     EXPECT_EQ(TTempFolder::Read(page), "old page");
-    EXPECT_EQ(Names(), (std::set<std::string>{"diagnosis.htm", "plant.rdf"}));
+    EXPECT_EQ(Names(), (std::set<std::string> {"diagnosis.htm", "plant.rdf"}));
 
     // A page never closed leaves the old one too.
     {
@@ -226,5 +226,5 @@ TEST_F(WholeFile, DevicesAreWrittenDirectlyFoldersAreRefused)
     ExpectFileError([&] { WriteWholeFile(dir.File("folder"), "x"); }, "Cannot create file \"" + dir.File("folder") + "\".");
     ExpectFileError([&] { WriteWholeFile(dir.File("no/such/x.rdf"), "x"); },
                     "Cannot create file \"" + dir.File("no/such/x.rdf") + "\".");
-    EXPECT_EQ(Names(), std::set<std::string>{"folder"});
+    EXPECT_EQ(Names(), std::set<std::string> {"folder"});
 }

@@ -61,7 +61,7 @@ TEST(LaunchCompanion, RefusesAPathThatIsNoProgramOrIsMissing)
     for (const auto& c : cases) {
         TMessages messages;
         EXPECT_EQ(LaunchCompanion(c.path, "1 0.721", messages.Recorder()), c.outcome) << c.path;
-        EXPECT_EQ(messages.Shown, std::vector<std::string>{c.message}) << c.path;
+        EXPECT_EQ(messages.Shown, std::vector<std::string> {c.message}) << c.path;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_FALSE(fs::exists(script + ".ran"));
@@ -72,8 +72,7 @@ TEST(LaunchCompanion, StartsTheProgramWithTheTextAsArgumentsAndNoShell)
     const TTempFolder tmp;
     const std::string program = tmp / (Unique("recorder") + ".sh");
     const std::string out = tmp / "args.txt";
-    WriteScript(program, "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + out + ".part\"\nmv \"" + out +
-                             ".part\" \"" + out + "\"\n");
+    WriteScript(program, "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + out + ".part\"\nmv \"" + out + ".part\" \"" + out + "\"\n");
 
     TMessages messages;
     EXPECT_EQ(LaunchCompanion(program, "2 0.721 \"R 404A\" $HOME;touch x", messages.Recorder()), loStarted);
@@ -126,5 +125,7 @@ TEST(LaunchCompanion, HandOverMessageParsesOnlyWhenComplete)
     EXPECT_EQ(h->Param, 3u);
     EXPECT_EQ(h->Text, "1 2");
     // A length beyond what arrived never reads past the bytes.
-    EXPECT_FALSE(ParseHandOver(QByteArray("\x03\0\0\0\xff\xff\xff\xff" "abc", 11)));
+    EXPECT_FALSE(ParseHandOver(QByteArray("\x03\0\0\0\xff\xff\xff\xff"
+                                          "abc",
+                                          11)));
 }

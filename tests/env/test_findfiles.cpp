@@ -26,10 +26,18 @@ TEST(FindFiles, MasksMatchWildcardsWithoutRegardToCase)
         bool match;
     };
     const Case cases[] = {
-        {"Sample.cmp", "*.cmp", true},   {"SAMPLE.CMP", "*.cmp", true},  {"sample.cmpx", "*.cmp", false},
-        {"a.txv", "*.cmp", false},       {".hidden.cmp", "*.cmp", true}, {"README", "*.*", true},
-        {"README", "*", true},           {"v1.txv", "v?.txv", true},     {"v10.txv", "v?.txv", false},
-        {"ab.c.cmp", "a*.cmp", true},    {"cmp", "*.cmp", false},        {"x.cmp", "x.cmp", true},
+        {"Sample.cmp", "*.cmp", true},
+        {"SAMPLE.CMP", "*.cmp", true},
+        {"sample.cmpx", "*.cmp", false},
+        {"a.txv", "*.cmp", false},
+        {".hidden.cmp", "*.cmp", true},
+        {"README", "*.*", true},
+        {"README", "*", true},
+        {"v1.txv", "v?.txv", true},
+        {"v10.txv", "v?.txv", false},
+        {"ab.c.cmp", "a*.cmp", true},
+        {"cmp", "*.cmp", false},
+        {"x.cmp", "x.cmp", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchesMask(c.name, c.mask), c.match) << c.name << " " << c.mask;
@@ -51,10 +59,12 @@ TEST(FindFiles, ListsMatchingFilesDepthFirstWithHiddenOnes)
     std::vector<std::string> files;
     std::vector<std::string> folders;
     std::vector<size_t> filesBefore; // how many files were listed when each folder's callback came
-    FindFiles(root, "*.cmp", files, [&](const std::string& folder) {
-        folders.push_back(folder);
-        filesBefore.push_back(files.size());
-    }, true);
+    FindFiles(
+        root, "*.cmp", files, [&](const std::string& folder) {
+            folders.push_back(folder);
+            filesBefore.push_back(files.size());
+        },
+        true);
 
     std::vector<std::string> sorted = files;
     std::sort(sorted.begin(), sorted.end());
@@ -65,8 +75,7 @@ TEST(FindFiles, ListsMatchingFilesDepthFirstWithHiddenOnes)
     // Each folder once (the link back to the top is not followed again), the top first.
     std::vector<std::string> sortedFolders = folders;
     std::sort(sortedFolders.begin(), sortedFolders.end());
-    EXPECT_EQ(sortedFolders, (std::vector<std::string>{root, root + "/.hidden", root + "/folder.cmp", root + "/one",
-                                                        root + "/one/deep", root + "/two"}));
+    EXPECT_EQ(sortedFolders, (std::vector<std::string> {root, root + "/.hidden", root + "/folder.cmp", root + "/one", root + "/one/deep", root + "/two"}));
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders.front(), root);
 
@@ -85,7 +94,7 @@ TEST(FindFiles, ListsMatchingFilesDepthFirstWithHiddenOnes)
     std::vector<std::string> flat;
     FindFiles(root, "*.cmp", flat, nullptr, false);
     std::sort(flat.begin(), flat.end());
-    EXPECT_EQ(flat, (std::vector<std::string>{root + "/.secret.cmp", root + "/top.cmp"}));
+    EXPECT_EQ(flat, (std::vector<std::string> {root + "/.secret.cmp", root + "/top.cmp"}));
     FindFiles("", "*.cmp", flat, nullptr, true);
     FindFiles(tmp / "missing", "*.cmp", flat, nullptr, true);
     EXPECT_EQ(flat.size(), 2u);

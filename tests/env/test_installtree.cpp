@@ -41,5 +41,5 @@ TEST(InstallTree, ProgramFindsTheCommonDataBesideIt)
     run.start(QString::fromStdString(cli), {"props", "R22", "0", "--library", "../Common Files/RefLib8.rdf"});
     ASSERT_TRUE(run.waitForFinished(30000));
     EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
-    EXPECT_TRUE(run.readAllStandardOutput().contains("Saturation Pressure = ")) ;
+    EXPECT_TRUE(run.readAllStandardOutput().contains("Saturation Pressure = "));
 }

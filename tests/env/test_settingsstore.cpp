@@ -23,12 +23,14 @@ TEST(SettingsStore, ValuesRoundTripAndAbsentOnesGiveTheDefault)
     store.WriteInteger("Settings", "Count", -42);
     store.WriteBool("Settings", "Flag", true);
     store.WriteFloat("Settings", "CompressorTe", -7.25);
-    store.WriteString("Settings", "Name", "R404A @ 5 \xC2\xB0" "C");
+    store.WriteString("Settings", "Name", "R404A @ 5 \xC2\xB0"
+                                          "C");
 
     EXPECT_EQ(store.ReadInteger("Settings", "Count", 0), -42);
     EXPECT_TRUE(store.ReadBool("Settings", "Flag", false));
     EXPECT_DOUBLE_EQ(store.ReadFloat("Settings", "CompressorTe", 0), -7.25);
-    EXPECT_EQ(store.ReadString("Settings", "Name", ""), "R404A @ 5 \xC2\xB0" "C");
+    EXPECT_EQ(store.ReadString("Settings", "Name", ""), "R404A @ 5 \xC2\xB0"
+                                                        "C");
 
     EXPECT_EQ(store.ReadInteger("Settings", "Absent", 17), 17);
     EXPECT_TRUE(store.ReadBool("Settings", "Absent", true));

@@ -74,8 +74,7 @@ TEST(SettingsDocument, DefaultDocumentHoldsEveryMember)
     std::vector<std::string> keys;
     for (const auto& item : doc.items())
         keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"app", "ver", "author", "date", "Image", "MainForm", "MeasureForm",
-                                              "Default", "Limits"}));
+    EXPECT_EQ(keys, (std::vector<std::string> {"app", "ver", "author", "date", "Image", "MainForm", "MeasureForm", "Default", "Limits"}));
     EXPECT_EQ(doc["app"], "Kelvora");
     EXPECT_EQ(doc["ver"], "1.2.0.0");
     EXPECT_EQ(doc["author"]["company"], "Zandrovel");
@@ -180,8 +179,7 @@ TEST(SettingsDocument, SaveWritesTheVariablesAndKeepsUnknownMembers)
     EXPECT_EQ((*saved)["data_path"], v.data_path);
     EXPECT_EQ((*saved)["local_ip_addr"], "192.0.2.7");
     EXPECT_EQ((*saved)["computer_user_name"], "ann");
-    EXPECT_EQ((*saved)["author"], TJsonDoc::parse(std::string(R"({"name": ")") + kSettingsAuthor +
-                                                  R"(", "company": "Zandrovel"})"));
+    EXPECT_EQ((*saved)["author"], TJsonDoc::parse(std::string(R"({"name": ")") + kSettingsAuthor + R"(", "company": "Zandrovel"})"));
     EXPECT_EQ((*saved)["date"].size(), 7u);
     for (const char* name : kVariableNames)
         EXPECT_TRUE((*saved)[name].is_string()) << name;

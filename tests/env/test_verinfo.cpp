@@ -12,8 +12,11 @@ namespace {
 // run time so that this test program carries no record of its own.
 std::string InBinary(const std::string& recordLines)
 {
-    return std::string("\x7f" "ELF\x02\x01\0\0garbage", 16) + std::string(kVersionRecordMarker) + "\n" + recordLines +
-           std::string("\0more bytes\0", 12);
+    return std::string("\x7f"
+                       "ELF\x02\x01\0\0garbage",
+                       16) +
+        std::string(kVersionRecordMarker) + "\n" + recordLines +
+        std::string("\0more bytes\0", 12);
 }
 
 const std::string kGoodLines =

@@ -37,7 +37,7 @@ TEST(WindowPlacement, EdgesOffTheScreenAreBroughtBack)
 TEST(WindowPlacement, RestoreReadsWhatWasAskedWithTheCurrentValuesAsDefaults)
 {
     const std::string key = ProgramRegistryKeyOf("PlacementTest");
-    TWindowPlacement current{10, 20, 300, 200, true, wsNormal};
+    TWindowPlacement current {10, 20, 300, 200, true, wsNormal};
 
     // Nothing stored: the current values come back.
     TWindowPlacement p = RestoreWindowPlacement(key, "CompForm", current, 1024, 768, true, true);

@@ -44,8 +44,7 @@ class SyntheticTables : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("kelvora-fit-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() / ("kelvora-fit-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -54,14 +53,13 @@ protected:
 
     void WriteDefaultRecordTables(bool withTransport = true)
     {
-        Write("fluids.csv", std::string(kFluidsHeader) +
-                                "R22,0,CHClF2,chlorodifluoromethane,,1,Halocarbon-Methane Series,96.1,4990.0,"
-                                "523.842,86.468,-157.42,-40.8,R22.csv\n");
+        Write("fluids.csv", std::string(kFluidsHeader) + "R22,0,CHClF2,chlorodifluoromethane,,1,Halocarbon-Methane Series,96.1,4990.0,"
+                                                         "523.842,86.468,-157.42,-40.8,R22.csv\n");
         std::string t = "# computed from the built-in record\n" + std::string(kTableHeader);
         const auto sat = [&](double ts) {
             return Num(ts) + "," + Num(lib_.DewP(ts)) + "," + Num(lib_.BubbleP(ts)) + "," +
-                   Num(lib_.SatLiqEnthalpy(ts)) + "," + Num(lib_.SatVapEnthalpy(ts)) + "," +
-                   Num(lib_.SatLiqVolume(ts)) + "," + Num(lib_.SatVapVolume(ts));
+                Num(lib_.SatLiqEnthalpy(ts)) + "," + Num(lib_.SatVapEnthalpy(ts)) + "," +
+                Num(lib_.SatLiqVolume(ts)) + "," + Num(lib_.SatVapVolume(ts));
         };
         for (int ts = -60; ts <= 70; ++ts)
             t += "sat," + Num(ts) + "," + sat(ts) + ",,,,,,,,,,,,\n";
@@ -69,8 +67,8 @@ protected:
             for (int d = 0; d <= 150; d += 5) {
                 const double tv = ts + d;
                 t += "sup," + Num(ts) + "," + Num(tv) + "," + sat(ts).substr(sat(ts).find(',') + 1) + "," +
-                     Num(lib_.SuperheatEnthalpy(ts, tv)) + "," + Num(lib_.SuperheatVolume(lib_.DewP(ts), tv)) +
-                     ",0," + Num(d) + ",0,0,,,,,,\n";
+                    Num(lib_.SuperheatEnthalpy(ts, tv)) + "," + Num(lib_.SuperheatVolume(lib_.DewP(ts), tv)) +
+                    ",0," + Num(d) + ",0,0,,,,,,\n";
             }
         for (int te = -40; te <= 15; te += 5)
             for (int d = 0; d <= 30; d += 5)
@@ -80,9 +78,9 @@ protected:
                     const double dh = lib_.IsenRise(te, tc, ts);
                     const double t2s = lib_.SuperheatTemp(lib_.DewP(tc), h1 + dh);
                     t += "isen," + Num(te) + "," + Num(ts) + "," + sat(te).substr(sat(te).find(',') + 1) + "," +
-                         Num(h1) + "," + Num(lib_.SuperheatVolume(lib_.DewP(te), ts)) + ",0," + Num(d) + ",0,0," +
-                         Num(tc) + "," + Num(lib_.DewP(tc)) + "," + Num(h1 + dh) + "," + Num(t2s) + "," + Num(dh) +
-                         ",\n";
+                        Num(h1) + "," + Num(lib_.SuperheatVolume(lib_.DewP(te), ts)) + ",0," + Num(d) + ",0,0," +
+                        Num(tc) + "," + Num(lib_.DewP(tc)) + "," + Num(h1 + dh) + "," + Num(t2s) + "," + Num(dh) +
+                        ",\n";
                 }
         Write("R22.csv", t);
         if (!withTransport)
@@ -91,9 +89,9 @@ protected:
         std::string tr = kTransHeader;
         for (int ts = -60; ts <= 70; ++ts)
             tr += "trans," + Num(ts) + "," + Num(Polynomial(r.cl, ts)) + "," + Num(Polynomial(r.cv, ts)) + "," +
-                  Num(Polynomial(r.ul, ts)) + "," + Num(Polynomial(r.uv, ts)) + "," + Num(Polynomial(r.kl, ts)) + "," +
-                  (ts < -20 ? std::string("inf") : Num(Polynomial(r.kv, ts))) + "," + Num(Polynomial(r.si, ts)) +
-                  "\n";
+                Num(Polynomial(r.ul, ts)) + "," + Num(Polynomial(r.uv, ts)) + "," + Num(Polynomial(r.kl, ts)) + "," +
+                (ts < -20 ? std::string("inf") : Num(Polynomial(r.kv, ts))) + "," + Num(Polynomial(r.si, ts)) +
+                "\n";
         Write("R22.trans.csv", tr);
     }
 
@@ -105,7 +103,7 @@ protected:
     }
 
     fs::path dir_;
-    TRefrigLib lib_{""};
+    TRefrigLib lib_ {""};
 };
 
 void ExpectRelative(double fitted, double original, double tol, const std::string& what)
@@ -239,9 +237,8 @@ TEST_F(SyntheticTables, ReaderRefusesBrokenTables)
 TEST_F(SyntheticTables, SupplementFillsTheBoilingPointAndNarrowsTheRange)
 {
     WriteDefaultRecordTables(false);
-    Write("fluids.csv", std::string(kFluidsHeader) +
-                            "R22,0,CHClF2,x,,1,x,96.1,4990,1,1,,-40.8,R22.csv\n"
-                            "R744,14,CO2,x,,1,x,31,7377,1,1,,,R22.csv\n");
+    Write("fluids.csv", std::string(kFluidsHeader) + "R22,0,CHClF2,x,,1,x,96.1,4990,1,1,,-40.8,R22.csv\n"
+                                                     "R744,14,CO2,x,,1,x,31,7377,1,1,,,R22.csv\n");
     Write("supplement.csv", "RNumber,TBoil_C,TMax_C,note\n"
                             "R744,-78.46,,\"sublimation, at 1 atm\"\n"
                             "R22,-99,45,\"goals missed above 45 °C\"\n");
@@ -270,5 +267,5 @@ TEST_F(SyntheticTables, SupplementFillsTheBoilingPointAndNarrowsTheRange)
 TEST(SplitCsvLine, QuotedFieldsKeepTheirCommas)
 {
     EXPECT_EQ(SplitCsvLine("a,\"1,1,1,2-x\",,\"say \"\"hi\"\"\""),
-              (std::vector<std::string>{"a", "1,1,1,2-x", "", "say \"hi\""}));
+              (std::vector<std::string> {"a", "1,1,1,2-x", "", "say \"hi\""}));
 }

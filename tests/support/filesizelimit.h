@@ -24,6 +24,6 @@ public:
     TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
 
 private:
-    rlimit previous_{};
+    rlimit previous_ {};
     void (*previousSignal_)(int) = nullptr;
 };

@@ -31,8 +31,7 @@ inline const std::filesystem::path& FuzzScratchFolder()
 inline std::string FuzzFile(const std::string& name, const std::uint8_t* data, std::size_t size)
 {
     const std::string path = (FuzzScratchFolder() / name).string();
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                  static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     return path;
 }
 

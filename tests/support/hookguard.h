@@ -13,7 +13,7 @@ class THookGuard {
 public:
     using TSetter = Hook (*)(Hook);
 
-    THookGuard(TSetter set, std::type_identity_t<Hook> hook) : set_(set), previous_(set(std::move(hook))) {}
+    THookGuard(TSetter set, std::type_identity_t<Hook> hook) : set_(set), previous_(set(std::move(hook))) { }
     ~THookGuard() { set_(std::move(previous_)); }
     THookGuard(const THookGuard&) = delete;
     THookGuard& operator=(const THookGuard&) = delete;

@@ -25,7 +25,7 @@ public:
             if (c == '/')
                 c = '_';
         path_ = std::filesystem::temp_directory_path() /
-                ("kelvora-" + std::to_string(::getpid()) + "-" + std::to_string(++count) + "-" + name);
+            ("kelvora-" + std::to_string(::getpid()) + "-" + std::to_string(++count) + "-" + name);
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

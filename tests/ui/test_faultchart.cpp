@@ -150,7 +150,7 @@ TEST(FaultChart, AnswersWithoutAQuestionAndStartFromAnyState)
     run.chart.Start();
     EXPECT_EQ(run.chart.ConclusionLine(), "");
     EXPECT_EQ(run.chart.QuestionLine(), "Is the LP low (y/n)?");
-    EXPECT_EQ(run.pictures, (std::vector<std::string>{"fault0.png", "fault0.png", "fault4.png", "fault0.png"}));
+    EXPECT_EQ(run.pictures, (std::vector<std::string> {"fault0.png", "fault0.png", "fault4.png", "fault0.png"}));
 
     EXPECT_FALSE(run.chart.Key('x'));
     EXPECT_FALSE(run.chart.Key(' '));

@@ -58,7 +58,7 @@ protected:
     std::vector<std::string> messages;
 
 private:
-    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
+    THookGuard<TMessageHook> messageHook_ {SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
 };
 
 } // namespace

@@ -117,15 +117,38 @@ TEST_F(MainWindowTest, MenusInOrderWithAccessKeysAndShortcuts)
         }
     }
     const QStringList expected = {
-        "&File", "  &Load", "  &Save Ctrl+S", "  Save &As...", "  -", "  &Reset...", "  -", "  &Exit",
-        "&Edit", "  Simple Measurement", "  Fault finding chart", "  -", "  &Copy to Clipboard Ctrl+C",
+        "&File",
+        "  &Load",
+        "  &Save Ctrl+S",
+        "  Save &As...",
+        "  -",
+        "  &Reset...",
+        "  -",
+        "  &Exit",
+        "&Edit",
+        "  Simple Measurement",
+        "  Fault finding chart",
+        "  -",
+        "  &Copy to Clipboard Ctrl+C",
         "  Paste from Clipboard Ctrl+V",
-        "&View", "  &Report", "  &Diagnosis",
+        "&View",
+        "  &Report",
+        "  &Diagnosis",
         "&Solve F9",
-        "&Tools", "  Refrigerant &Mollier Chart", "  &Line Size Calculator", "  Capillary &Tube Size",
-        "  Tx &Valve Selector", "  &Compressor Selector", "  &Evaporator Coil Designer",
-        "  Con&denser Coil Designer", "  Refrigeration Cycle Simulation",
-        "&Help", "  &Index F1", "  &Web site", "  -", "  &About",
+        "&Tools",
+        "  Refrigerant &Mollier Chart",
+        "  &Line Size Calculator",
+        "  Capillary &Tube Size",
+        "  Tx &Valve Selector",
+        "  &Compressor Selector",
+        "  &Evaporator Coil Designer",
+        "  Con&denser Coil Designer",
+        "  Refrigeration Cycle Simulation",
+        "&Help",
+        "  &Index F1",
+        "  &Web site",
+        "  -",
+        "  &About",
     };
     EXPECT_EQ(seen, expected);
 
@@ -301,8 +324,7 @@ TEST_F(MainWindowTest, F9InAChangedFieldLinksItFirstThenSolves)
 TEST_F(MainWindowTest, DutyFieldsChooseTheDutyBasis)
 {
     Open();
-    const std::pair<const char*, int> cases[] = {{"pwEdit", dbCompressorPower}, {"qcEdit", dbHeatRejection},
-                                                 {"qeEdit", dbCoolingLoad}};
+    const std::pair<const char*, int> cases[] = {{"pwEdit", dbCompressorPower}, {"qcEdit", dbHeatRejection}, {"qeEdit", dbCoolingLoad}};
     for (const auto& [name, basis] : cases) {
         TypeAndLeave(Field(name), "20");
         EXPECT_EQ(form->Cycle().DutyBasis, basis) << name;

@@ -288,7 +288,8 @@ TEST_F(MainWindowTest, WindowsOfOtherModulesAreShownThroughTheirHooks)
     Open();
     int shown[mwCompressorSelector + 1] = {};
     const std::pair<TMainWindowCommand, QAction*> items[] = {
-        {mwSimpleMeasurement, form->SimpleMeasurement1}, {mwFaultChart, form->Faultfindingchart1},
+        {mwSimpleMeasurement, form->SimpleMeasurement1},
+        {mwFaultChart, form->Faultfindingchart1},
         {mwTxValveSelector, form->txValve1},
         {mwCompressorSelector, form->CompressorSelector1},
     };

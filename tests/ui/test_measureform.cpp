@@ -106,7 +106,6 @@ TEST_F(MeasureFormTest, Design)
     EXPECT_EQ(dialog.Image1->geometry(), QRect(216, 20, 300, 196));
     EXPECT_EQ(dialog.Image1->pixmap().toImage().pixelColor(150, 100), QColor(10, 200, 30)) << "the file's picture";
     EXPECT_TRUE(messages.empty());
-
 }
 
 TEST_F(MeasureFormTest, WithoutThePictureFileTheDialogShowsItsOwnCopy)
@@ -170,8 +169,8 @@ TEST_F(MeasureFormTest, ReadingsGoIntoTheMainWindowsCycle)
         std::string expected;
     };
     const Case cases[] = {
-        {measure->edSuction, "12", form->shEdit, "7.0"},  // SST 5
-        {measure->edLiquid, "38", form->scEdit, "7.0"},   // SDT 45
+        {measure->edSuction, "12", form->shEdit, "7.0"}, // SST 5
+        {measure->edLiquid, "38", form->scEdit, "7.0"},  // SDT 45
         {measure->edLiquid, "40", form->scEdit, "5.0"},
         {measure->edLP, "500", form->SSTEdit, FormatNumber("%0.1f", lib.DewT(5e5))},
     };

@@ -43,7 +43,7 @@ protected:
         auto header = std::find_if(lines.begin(), lines.end(),
                                    [](const std::string& l) { return l.find("<th width=\"300\">") != std::string::npos; });
         auto end = std::find(header, lines.end(), "</table>");
-        return header == lines.end() ? std::vector<std::string>{} : std::vector<std::string>(header + 1, end);
+        return header == lines.end() ? std::vector<std::string> {} : std::vector<std::string>(header + 1, end);
     }
 };
 
@@ -79,7 +79,7 @@ TEST_F(ReportTest, SolvedDefaultCycle)
     const auto letterhead = std::find(lines.begin(), lines.end(), "<p>");
     ASSERT_LT(letterhead + 4, lines.end());
     EXPECT_EQ(std::vector<std::string>(letterhead + 1, letterhead + 5),
-              (std::vector<std::string>{"<b>Cold Care Ltd</b><br>", "1 Frost Lane<br>", "Phone 0123 456<br>", "</p>"}));
+              (std::vector<std::string> {"<b>Cold Care Ltd</b><br>", "1 Frost Lane<br>", "Phone 0123 456<br>", "</p>"}));
     const std::string raw = TTempFolder::Read(Page());
     EXPECT_EQ(std::count(raw.begin(), raw.end(), '\n'), static_cast<long>(lines.size()));
     EXPECT_EQ(raw.find("\n\r"), std::string::npos);

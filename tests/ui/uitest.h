@@ -94,7 +94,7 @@ protected:
     TFmtEdit* Field(const char* name) const { return form->findChild<TFmtEdit*>(name); }
 
     TTempFolder dir;
-    TRefrigLib lib{dir.Write("RefLib8.rdf", kLibrary)};
+    TRefrigLib lib {dir.Write("RefLib8.rdf", kLibrary)};
     TAppVariables vars;
     TJsonDoc settings = JsonNew();
     std::unique_ptr<TMainForm> form;
@@ -102,7 +102,7 @@ protected:
     TRecordingDesktop desktop;
 
 private:
-    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
-    THookGuard<TBeepHook> beepHook_{SetBeepHook, [] {}};
-    THookGuard<TDesktop*> desktopHook_{SetDesktop, &desktop};
+    THookGuard<TMessageHook> messageHook_ {SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
+    THookGuard<TBeepHook> beepHook_ {SetBeepHook, [] {}};
+    THookGuard<TDesktop*> desktopHook_ {SetDesktop, &desktop};
 };

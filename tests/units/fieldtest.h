@@ -59,5 +59,5 @@ protected:
     int beeps = 0;
 
 private:
-    THookGuard<TBeepHook> beepHook_{SetBeepHook, [this] { ++beeps; }};
+    THookGuard<TBeepHook> beepHook_ {SetBeepHook, [this] { ++beeps; }};
 };

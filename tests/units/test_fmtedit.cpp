@@ -11,10 +11,10 @@
 
 namespace {
 
-const TFmtEditDesign kTemperatureF{.kind = utTemperature, .unitsValue = 1, .formatType = ft_Fixed, .format = "%0.1f"};
-const TFmtEditDesign kPressure{
+const TFmtEditDesign kTemperatureF {.kind = utTemperature, .unitsValue = 1, .formatType = ft_Fixed, .format = "%0.1f"};
+const TFmtEditDesign kPressure {
     .kind = utPressure, .formatType = ft_Auto, .format = "%0.3f", .rangeLo = 100, .rangeHi = 100000};
-const TFmtEditDesign kPlain{.kind = utNone, .formatType = ft_Fixed, .format = "%0.1f", .rangeLo = 0, .rangeHi = 1000};
+const TFmtEditDesign kPlain {.kind = utNone, .formatType = ft_Fixed, .format = "%0.1f", .rangeLo = 0, .rangeHi = 1000};
 
 struct EventCount {
     int enters = 0, exits = 0;
@@ -93,9 +93,9 @@ TEST_F(FmtEdit, ClampedEntryBeepsAndKeepsTheFocus)
     EXPECT_EQ(beeps, 1);
     EXPECT_TRUE(p->hasFocus());
     EXPECT_TRUE(p->Modified());
-    EXPECT_EQ(events.exits, 2);            // exit still ran, with the clamped number
+    EXPECT_EQ(events.exits, 2); // exit still ran, with the clamped number
     EXPECT_EQ(events.textAtExit, "100.00");
-    EXPECT_EQ(events.enters, 2);           // taking the focus back starts no new edit
+    EXPECT_EQ(events.enters, 2); // taking the focus back starts no new edit
 
     // Escape now goes back to the text at entry.
     QTest::keyClick(p, Qt::Key_Escape);

@@ -13,7 +13,7 @@
 
 namespace {
 
-const TFmtEditDesign kTemperature{.kind = utTemperature, .formatType = ft_Fixed, .format = "%0.1f"};
+const TFmtEditDesign kTemperature {.kind = utTemperature, .formatType = ft_Fixed, .format = "%0.1f"};
 
 TUnitsForm* OpenUnitsForm()
 {
@@ -65,7 +65,7 @@ protected:
 
 TEST_F(FmtEditLabelTest, ClickAppliesThePickedUnitToEveryLinkedField)
 {
-    ASSERT_EQ(label->Fields(), (std::vector<TFmtEdit*>{first, second}));
+    ASSERT_EQ(label->Fields(), (std::vector<TFmtEdit*> {first, second}));
     EXPECT_EQ(label->text(), "°C");
     QCursor::setPos(window.mapToGlobal(label->rect().center()));
     const QPoint pointer = QCursor::pos();
@@ -84,7 +84,7 @@ TEST_F(FmtEditLabelTest, ClickAppliesThePickedUnitToEveryLinkedField)
     EXPECT_EQ(first->text(), "293.15");
     EXPECT_EQ(second->text(), "303.15");
     EXPECT_EQ(label->text(), "K");
-    EXPECT_EQ(edited, (std::vector<TFmtEdit*>{first, second}));
+    EXPECT_EQ(edited, (std::vector<TFmtEdit*> {first, second}));
     EXPECT_EQ(clicks, 1);
 }
 
@@ -119,9 +119,9 @@ TEST_F(FmtEditLabelTest, MousePressOnAnEntryPicksIt)
 TEST_F(FmtEditLabelTest, LinksUndoThemselvesOnDestruction)
 {
     first->SetUnitsLabel(label); // linked already: keeps its place
-    EXPECT_EQ(label->Fields(), (std::vector<TFmtEdit*>{first, second}));
+    EXPECT_EQ(label->Fields(), (std::vector<TFmtEdit*> {first, second}));
     delete first;
-    EXPECT_EQ(label->Fields(), (std::vector<TFmtEdit*>{second}));
+    EXPECT_EQ(label->Fields(), (std::vector<TFmtEdit*> {second}));
     // Relinking is no duplicate; another label takes the field over.
     second->SetUnitsLabel(label);
     EXPECT_EQ(label->Fields().size(), 1u);

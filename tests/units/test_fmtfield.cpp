@@ -24,8 +24,8 @@ void TypeOver(TFmtField& f, const std::string& typed)
         f.KeyChar(static_cast<unsigned char>(ch));
 }
 
-const TFmtEditDesign kTemperatureF{.kind = utTemperature, .unitsValue = 1, .formatType = ft_Fixed, .format = "%0.1f"};
-const TFmtEditDesign kPressureAuto{
+const TFmtEditDesign kTemperatureF {.kind = utTemperature, .unitsValue = 1, .formatType = ft_Fixed, .format = "%0.1f"};
+const TFmtEditDesign kPressureAuto {
     .kind = utPressure, .formatType = ft_Auto, .format = "%0.3f", .rangeLo = 100, .rangeHi = 100000};
 
 } // namespace
@@ -90,8 +90,8 @@ TEST(FmtField, CommitClampsIntoTheRange)
         bool stays;
         const char* text;
     };
-    const TFmtEditDesign thousand{.kind = utNone, .formatType = ft_Fixed, .format = "%0.1f", .rangeLo = 0, .rangeHi = 1000};
-    const TFmtEditDesign noRange{.kind = utNone, .formatType = ft_Fixed, .format = "%0.1f"};
+    const TFmtEditDesign thousand {.kind = utNone, .formatType = ft_Fixed, .format = "%0.1f", .rangeLo = 0, .rangeHi = 1000};
+    const TFmtEditDesign noRange {.kind = utNone, .formatType = ft_Fixed, .format = "%0.1f"};
     const Case cases[] = {
         {kPressureAuto, "99.6", true, "99.600"},
         {kPressureAuto, "50", false, "100.00"},
@@ -155,7 +155,7 @@ TEST(FmtField, KeystrokesFollowTheFormat)
         int caret;
     };
     const Case cases[] = {
-        {"%0.1f", "12345", 2, 2, U'9', krAccepted, "1295", 3}, // "34" replaced by "9"
+        {"%0.1f", "12345", 2, 2, U'9', krAccepted, "1295", 3},  // "34" replaced by "9"
         {"%0.1f", "12345", 2, 2, U'x', krRejected, "125", 2},   // two or more: deleted first
         {"%0.1f", "12345", 2, 1, U'x', krRejected, "12345", 3}, // one: left as it is
         {"%0.1f", "12345", 2, 1, U'9', krAccepted, "12945", 3},
@@ -196,7 +196,7 @@ TEST(FmtField, BackspaceRemovesTheCharacterBeforeTheCaretOrSelection)
     };
     const Case cases[] = {
         {"12345", 3, 0, "1245", 2},
-        {"12345", 2, 2, "1345", 1}, // the character before "34"
+        {"12345", 2, 2, "1345", 1},  // the character before "34"
         {"12345", 0, 5, "12345", 0}, // whole text selected: nothing deleted
         {"12345", 0, 0, "12345", 0},
         {"2°C", 2, 0, "2C", 1},
@@ -252,8 +252,7 @@ TEST(FmtField, ReadOnlyFieldTakesNoTyping)
 TEST(FmtField, DesignedPropertiesInTheirOrder)
 {
     // The main window's isentropic efficiency field: a fraction shown as "ratio".
-    TFmtField f = Field({.kind = utProportion, .unitsValue = 2, .formatType = ft_Fixed, .format = "%0.3f",
-                         .rangeLo = 0.35, .rangeHi = 1, .text = "0.720"});
+    TFmtField f = Field({.kind = utProportion, .unitsValue = 2, .formatType = ft_Fixed, .format = "%0.3f", .rangeLo = 0.35, .rangeHi = 1, .text = "0.720"});
     EXPECT_EQ(f.Text(), "0.720"); // the design text stays until Value is written
     EXPECT_EQ(f.UnitLabel(), "ratio");
     EXPECT_EQ(f.UnitsValue(), 2);

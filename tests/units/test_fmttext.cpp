@@ -58,10 +58,23 @@ TEST(ParseNumberText, ReadsCleanedTextOrNothing)
         std::optional<double> expected;
     };
     const Case cases[] = {
-        {"1.2.3", 1.23}, {"--5", -5.0}, {"-", 0.0},      {"", 0.0},         {" 12 ", 12.0},
-        {"E2", 100.0},   {".5", 0.5},   {"1E999", 1e99}, {"1e-500", 1e-5},  {"2.5e3", 2500.0},
-        {".", std::nullopt}, {"5E", std::nullopt}, {"abc", std::nullopt}, {"1,5", std::nullopt},
-        {"inf", std::nullopt}, {"nan", std::nullopt}, {"0x10", std::nullopt},
+        {"1.2.3", 1.23},
+        {"--5", -5.0},
+        {"-", 0.0},
+        {"", 0.0},
+        {" 12 ", 12.0},
+        {"E2", 100.0},
+        {".5", 0.5},
+        {"1E999", 1e99},
+        {"1e-500", 1e-5},
+        {"2.5e3", 2500.0},
+        {".", std::nullopt},
+        {"5E", std::nullopt},
+        {"abc", std::nullopt},
+        {"1,5", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"0x10", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseNumberText(c.text), c.expected) << '"' << c.text << '"';

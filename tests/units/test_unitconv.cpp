@@ -13,7 +13,10 @@ bool IsValidUtf8(const std::string& s)
 {
     for (size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        const int more = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        const int more = b < 0x80 ? 0 : (b >> 5) == 6 ? 1
+            : (b >> 4) == 14                          ? 2
+            : (b >> 3) == 30                          ? 3
+                                                      : -1;
         if (more < 0 || i + more >= s.size())
             return false;
         for (int k = 1; k <= more; ++k)

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         auto* layout = new QVBoxLayout(&window);
-        for (QWidget* w : std::initializer_list<QWidget*>{first, field, combo, list, memo, readOnlyMemo, button, last}) {
+        for (QWidget* w : std::initializer_list<QWidget*> {first, field, combo, list, memo, readOnlyMemo, button, last}) {
             w->setParent(&window);
             layout->addWidget(w);
         }

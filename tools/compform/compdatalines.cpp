@@ -9,7 +9,7 @@ std::vector<std::string> CompDataLines(const TComp& comp, const std::string& ref
     // Files without a rating suction gas temperature hold -300 there; any value
     // below zero shows the rating superheat instead.
     const std::string rating = d.RefSuctionGas < -1e-38 ? FormatNumber("Ref Superheat = %0.1f °C", d.RefSuperheat)
-                                                         : FormatNumber("Ref Suction Gas = %0.1f °C", d.RefSuctionGas);
+                                                        : FormatNumber("Ref Suction Gas = %0.1f °C", d.RefSuctionGas);
     return {
         "[" + d.CompName + "]",
         "Description = " + d.CompDescription,

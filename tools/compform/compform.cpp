@@ -32,7 +32,7 @@ namespace {
 
 constexpr const char* kSettings = "Settings";
 constexpr const char* kCompressorSection = "Compressor";
-constexpr double kNoFilter = -99; // te or tc of CompressorFiles that tests no range
+constexpr double kNoFilter = -99;  // te or tc of CompressorFiles that tests no range
 constexpr int kAllCompressors = 2; // listing kind that ignores the selection flags
 constexpr double kNoLimit = -1;
 
@@ -266,9 +266,9 @@ void TCompForm::SyncWithModel()
 {
     DutyFactorEdit->SetValue(comp_.DutyFactor());
     const bool inStep = !SelectedFile().empty() && SameText(SelectedFile(), comp_.FileName()) &&
-                        CompNames->currentItem() &&
-                        SameText(CompNames->currentItem()->text().toStdString(), comp_.CompName()) &&
-                        SameText(RefrigLabel->text().toStdString(), lib_.GetName());
+        CompNames->currentItem() &&
+        SameText(CompNames->currentItem()->text().toStdString(), comp_.CompName()) &&
+        SameText(RefrigLabel->text().toStdString(), lib_.GetName());
     if (inStep)
         return;
     const TNoRepaint still(this);
@@ -277,7 +277,7 @@ void TCompForm::SyncWithModel()
     struct TAutoSelectOff {
         bool& flag;
         ~TAutoSelectOff() { flag = true; }
-    } autoSelectOff{autoSelect_};
+    } autoSelectOff {autoSelect_};
     autoSelect_ = false;
     DataMemo->clear();
     RefreshFileList();

@@ -29,8 +29,8 @@ using F = TCompForm;
 struct TFieldRow {
     const char* name;
     const char* caption;
-    TFmtEdit* F::* field;
-    TFmtEditLabel* F::* unitsLabel; // nullptr: a plain number
+    TFmtEdit* F::*field;
+    TFmtEditLabel* F::*unitsLabel; // nullptr: a plain number
     const char* unitsLabelName;
     bool bold;
     TFmtEditDesign design;
@@ -184,7 +184,7 @@ void TCompForm::BuildControls()
 
     // Tab order: the lists, the fields from the top, then the data text.
     QWidget* const order[] = {FileNames, CompNames, DutyFactorEdit, EdEvapTemp, EdCondTemp, EdQe,
-                              SelBtn,    EdQc,      DataMemo};
+                              SelBtn, EdQc, DataMemo};
     for (std::size_t k = 1; k < std::size(order); ++k)
         setTabOrder(order[k - 1], order[k]);
     FileNames->setFocus();

@@ -59,7 +59,7 @@ std::optional<double> ExtendedToDouble(const std::array<unsigned char, 10>& byte
 
 std::array<unsigned char, 10> DoubleToExtended(double value)
 {
-    std::array<unsigned char, 10> bytes{};
+    std::array<unsigned char, 10> bytes {};
     int top = std::signbit(value) ? 0x8000 : 0;
     if (value != 0.0 && std::isfinite(value)) {
         int e = 0;
@@ -260,7 +260,7 @@ double TCmpReader::ReadFloat()
     const std::uint8_t tag = ReadTag();
     switch (tag) {
     case vaExtended: {
-        std::array<unsigned char, 10> bytes{};
+        std::array<unsigned char, 10> bytes {};
         ReadRaw(bytes.data(), bytes.size());
         const auto v = ExtendedToDouble(bytes);
         if (!v)

@@ -16,20 +16,20 @@
 // character that has none) before it is held.
 
 enum TValueTag : std::uint8_t {
-    vaNull = 0,       // list end
-    vaList = 1,       // list begin
+    vaNull = 0, // list end
+    vaList = 1, // list begin
     vaInt8 = 2,
     vaInt16 = 3,
     vaInt32 = 4,
-    vaExtended = 5,   // x87 80-bit extended float
-    vaString = 6,     // 1-byte length, 8-bit characters
+    vaExtended = 5, // x87 80-bit extended float
+    vaString = 6,   // 1-byte length, 8-bit characters
     vaFalse = 8,
     vaTrue = 9,
-    vaLString = 12,   // 4-byte length, 8-bit characters
-    vaWString = 18,   // 4-byte length in characters, UTF-16LE
+    vaLString = 12, // 4-byte length, 8-bit characters
+    vaWString = 18, // 4-byte length in characters, UTF-16LE
     vaInt64 = 19,
     vaUtf8String = 20, // 4-byte length in bytes, UTF-8
-    vaDouble = 21,    // IEEE 754 double
+    vaDouble = 21,     // IEEE 754 double
 };
 
 // x87 extended precision: bytes 0-7 the significand with its explicit integer bit,
@@ -100,7 +100,7 @@ private:
 // writer produces the string and float kinds of any version of the files.
 class TCmpWriter {
 public:
-    std::uint8_t StringTag = vaString; // vaString (vaLString beyond 255 bytes), vaLString, vaWString, vaUtf8String
+    std::uint8_t StringTag = vaString;  // vaString (vaLString beyond 255 bytes), vaLString, vaWString, vaUtf8String
     std::uint8_t FloatTag = vaExtended; // vaExtended or vaDouble
 
     const std::string& Bytes() const { return bytes_; }

@@ -215,7 +215,7 @@ std::string TComp::StatusText() const
     const TCompHeader& h = loaded_.header;
     const auto whole = [](double v) { return FormatNumber("%0.0f", v); };
     return StatusName(status) + "... [Suction " + whole(h.SuctionLo) + " to " + whole(h.SuctionHi) +
-           "°C Discharge " + whole(h.DischargeLo) + " to " + whole(h.DischargeHi) + "°C]";
+        "°C Discharge " + whole(h.DischargeLo) + " to " + whole(h.DischargeHi) + "°C]";
 }
 
 void TComp::SetDataFolder(const std::string& folder)
@@ -358,11 +358,12 @@ TCapacityList TComp::ListCapacities(int kind, double maxCapacity, double te, dou
             comp.loaded_ = std::move(loaded);
             comp.eval_ = eval;
         }
-    } restore{*this, loaded_, eval_};
+    } restore {*this, loaded_, eval_};
     WithFile(path, [&](TCmpReader& reader) {
         const TCompHeader h = ReadCompHeader(reader);
         ReadRecordList(reader, h.VersionText, [&](const TCompData& d) {
-            const bool takesPart = kind == 0 ? d.FlagA : kind == 1 ? d.FlagB : true;
+            const bool takesPart = kind == 0 ? d.FlagA : kind == 1 ? d.FlagB
+                                                                   : true;
             if (!takesPart)
                 return true;
             Load(h, d);

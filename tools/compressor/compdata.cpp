@@ -44,7 +44,7 @@ template <class T, class ReadValue>
 void ReadMatrix(TCmpReader& reader, std::vector<std::vector<T>>& m, std::size_t rows, std::size_t cols,
                 ReadValue readValue)
 {
-    m.assign(rows, std::vector<T>(cols, T{}));
+    m.assign(rows, std::vector<T>(cols, T {}));
     reader.ReadListBegin();
     for (std::size_t j = 0; !reader.EndOfList(); ++j) {
         if (j >= rows)
@@ -91,7 +91,7 @@ bool HasShortHeader(std::string_view recognisedText)
 bool RecordsHaveSuctionGas(std::string_view versionText)
 {
     return !SameText(versionText, kCmpVersion100) && !SameText(versionText, kCmpVersion101) &&
-           !SameText(versionText, kCmpVersion102);
+        !SameText(versionText, kCmpVersion102);
 }
 
 bool RecordsHaveFlags(std::string_view versionText)

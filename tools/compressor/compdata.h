@@ -13,16 +13,16 @@
 // then a list of compressor records in the tagged value stream.
 
 using TDoubleDynArray = std::vector<double>;
-using TIntMat = std::vector<std::vector<std::int32_t>>;   // one row per tc value
-using TFloatMat = std::vector<std::vector<double>>;       // one row per tc value
-using TPolyCoefs = std::array<double, 9>;                 // C0 ... C8 of Poly2
+using TIntMat = std::vector<std::vector<std::int32_t>>; // one row per tc value
+using TFloatMat = std::vector<std::vector<double>>;     // one row per tc value
+using TPolyCoefs = std::array<double, 9>;               // C0 ... C8 of Poly2
 
 inline constexpr std::string_view kCmpVersion100 = "Zandrovel compressor file v 1.00";
 inline constexpr std::string_view kCmpVersion101 = "Zandrovel compressor file v 1.01";
 inline constexpr std::string_view kCmpVersion102 = "Zandrovel compressor file v 1.02";
 
-inline constexpr int kShortHeaderSize = 552; // versions 1.00 and 1.01
-inline constexpr int kLongHeaderSize = 808;  // version 1.02 and later
+inline constexpr int kShortHeaderSize = 552;  // versions 1.00 and 1.01
+inline constexpr int kLongHeaderSize = 808;   // version 1.02 and later
 inline constexpr double kNoSuctionGas = -300; // no rating suction gas temperature given
 inline constexpr double kMissingValue = -99;  // a table value the maker did not give
 
@@ -34,7 +34,7 @@ struct TCompHeader {
     std::int32_t RefrigNumber = 0; // InternalNumber of the refrigerant in the library
     double SuctionLo = 0;          // evaporating temperature range, °C
     double SuctionHi = 0;
-    double DischargeLo = 0;        // condensing temperature range, °C
+    double DischargeLo = 0; // condensing temperature range, °C
     double DischargeHi = 0;
 };
 
@@ -52,24 +52,24 @@ void WriteCompHeader(TCmpWriter& writer, const TCompHeader& header);
 
 // The data of one compressor, defaults those of a record not yet read.
 struct TCompData {
-    std::string CompName;        // at most 255 characters
-    std::string CompDescription; // at most 255 characters
-    std::int32_t WholeNumber = 50; // read and kept; no calculation uses it
+    std::string CompName;             // at most 255 characters
+    std::string CompDescription;      // at most 255 characters
+    std::int32_t WholeNumber = 50;    // read and kept; no calculation uses it
     double HeatRejectionFactor = 0.9; // share of the power input rejected at the condenser
-    double RefSuperheat = 7.5;   // rating superheat, K
-    double RefSuctionGas = 0;    // rating suction gas temperature, °C; not above -100 = not given
-    double RefSubcooling = 5.0;  // rating sub-cooling, K
-    bool FlagA = true;           // selection flags of the capacity listing
+    double RefSuperheat = 7.5;        // rating superheat, K
+    double RefSuctionGas = 0;         // rating suction gas temperature, °C; not above -100 = not given
+    double RefSubcooling = 5.0;       // rating sub-cooling, K
+    bool FlagA = true;                // selection flags of the capacity listing
     bool FlagB = true;
     bool HasPoly = false;
     bool HasTable = false;
-    TPolyCoefs CapPoly{};   // kW
-    TPolyCoefs PowerPoly{}; // kW
-    TDoubleDynArray TeAxis; // °C
-    TDoubleDynArray TcAxis; // °C
-    TIntMat CellFlags;      // [tc][te]: 0 good, anything else flagged
-    TFloatMat CapTable;     // [tc][te], W; -99 missing
-    TFloatMat PowerTable;   // [tc][te], kW; -99 missing
+    TPolyCoefs CapPoly {};   // kW
+    TPolyCoefs PowerPoly {}; // kW
+    TDoubleDynArray TeAxis;  // °C
+    TDoubleDynArray TcAxis;  // °C
+    TIntMat CellFlags;       // [tc][te]: 0 good, anything else flagged
+    TFloatMat CapTable;      // [tc][te], W; -99 missing
+    TFloatMat PowerTable;    // [tc][te], kW; -99 missing
 
     // Reads one record of a file whose header holds versionText. A table with more
     // rows or entries than its axes have values, an axis with fewer than two values,

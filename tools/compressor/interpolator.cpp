@@ -31,7 +31,7 @@ bool HasFraction(double g)
 double Poly2(const TPolyCoefs& c, double te, double tc)
 {
     return (c[2] * te + c[1]) * te + c[0] + (c[4] * tc + c[3]) * tc +
-           te * tc * (c[6] * te + c[5] + c[7] * tc + c[8] * te * tc);
+        te * tc * (c[6] * te + c[5] + c[7] * tc + c[8] * te * tc);
 }
 
 std::string StatusName(int status)

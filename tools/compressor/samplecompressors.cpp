@@ -14,32 +14,26 @@ constexpr const char* kSampleNote = "Generated sample data - not any maker's pub
 // Rating conventions: superheat 10 K and no sub-cooling (European practice), or a
 // suction gas temperature of 18.3 °C with 8.3 K sub-cooling (65 °F and 15 °F, American practice).
 const std::vector<TSampleRange> kRanges = {
-    {"Sample-R22-Scroll.cmp", "Zandrovel compressor file v 1.03", vaUtf8String, vaDouble, false,
-     10.0, 18.3, 8.3, -20, 15, 25, 60,
-     {
-         {"Sample SZ-050", "scroll", 5.0, 0.015, 0.66, 0.92},
-         {"Sample SZ-068", "scroll", 6.8, 0.015, 0.67, 0.92},
-         {"Sample SZ-092", "scroll", 9.2, 0.015, 0.68, 0.92},
-         {"Sample SZ-123", "scroll", 12.3, 0.015, 0.69, 0.92},
-         {"Sample SZ-164", "scroll", 16.4, 0.015, 0.70, 0.92},
-         {"Sample SZ-218", "scroll", 21.8, 0.015, 0.70, 0.92},
-         {"Sample SZ-289", "scroll", 28.9, 0.015, 0.71, 0.92},
-     }},
-    {"Sample-R22-Reciprocating.cmp", "Zandrovel compressor file v 1.02", vaWString, vaExtended, true,
-     10.0, kNoSuctionGas, 0.0, -25, 10, 25, 60,
-     {
-         {"Sample SR-081", "semi-hermetic reciprocating", 8.1, 0.045, 0.62, 0.85},
-         {"Sample SR-126", "semi-hermetic reciprocating", 12.6, 0.045, 0.63, 0.85},
-         {"Sample SR-192", "semi-hermetic reciprocating", 19.2, 0.042, 0.64, 0.85},
-         {"Sample SR-295", "semi-hermetic reciprocating", 29.5, 0.040, 0.65, 0.85},
-     }},
-    {"Sample-R22-Legacy.cmp", "Zandrovel compressor file v 1.00", vaString, vaExtended, false,
-     11.1, kNoSuctionGas, 8.3, -25, 10, 25, 55,
-     {
-         {"Sample HR-062", "hermetic reciprocating", 6.2, 0.055, 0.55, 0.90},
-         {"Sample HR-094", "hermetic reciprocating", 9.4, 0.055, 0.56, 0.90},
-         {"Sample HR-138", "hermetic reciprocating", 13.8, 0.050, 0.57, 0.90},
-     }},
+    {"Sample-R22-Scroll.cmp", "Zandrovel compressor file v 1.03", vaUtf8String, vaDouble, false, 10.0, 18.3, 8.3, -20, 15, 25, 60, {
+                                                                                                                                       {"Sample SZ-050", "scroll", 5.0, 0.015, 0.66, 0.92},
+                                                                                                                                       {"Sample SZ-068", "scroll", 6.8, 0.015, 0.67, 0.92},
+                                                                                                                                       {"Sample SZ-092", "scroll", 9.2, 0.015, 0.68, 0.92},
+                                                                                                                                       {"Sample SZ-123", "scroll", 12.3, 0.015, 0.69, 0.92},
+                                                                                                                                       {"Sample SZ-164", "scroll", 16.4, 0.015, 0.70, 0.92},
+                                                                                                                                       {"Sample SZ-218", "scroll", 21.8, 0.015, 0.70, 0.92},
+                                                                                                                                       {"Sample SZ-289", "scroll", 28.9, 0.015, 0.71, 0.92},
+                                                                                                                                   }},
+    {"Sample-R22-Reciprocating.cmp", "Zandrovel compressor file v 1.02", vaWString, vaExtended, true, 10.0, kNoSuctionGas, 0.0, -25, 10, 25, 60, {
+                                                                                                                                                     {"Sample SR-081", "semi-hermetic reciprocating", 8.1, 0.045, 0.62, 0.85},
+                                                                                                                                                     {"Sample SR-126", "semi-hermetic reciprocating", 12.6, 0.045, 0.63, 0.85},
+                                                                                                                                                     {"Sample SR-192", "semi-hermetic reciprocating", 19.2, 0.042, 0.64, 0.85},
+                                                                                                                                                     {"Sample SR-295", "semi-hermetic reciprocating", 29.5, 0.040, 0.65, 0.85},
+                                                                                                                                                 }},
+    {"Sample-R22-Legacy.cmp", "Zandrovel compressor file v 1.00", vaString, vaExtended, false, 11.1, kNoSuctionGas, 8.3, -25, 10, 25, 55, {
+                                                                                                                                              {"Sample HR-062", "hermetic reciprocating", 6.2, 0.055, 0.55, 0.90},
+                                                                                                                                              {"Sample HR-094", "hermetic reciprocating", 9.4, 0.055, 0.56, 0.90},
+                                                                                                                                              {"Sample HR-138", "hermetic reciprocating", 13.8, 0.050, 0.57, 0.90},
+                                                                                                                                          }},
 };
 
 TDoubleDynArray Steps(double lo, double hi, double step)
@@ -138,7 +132,7 @@ TCompData SampleRecord(TRefrigLib& lib, const TSampleRange& range, std::size_t p
     TCompData d;
     d.CompName = c.name;
     d.CompDescription = std::string("Sample ") + c.kind + ", " + FormatNumber("%0.1f", c.sweptVolume) +
-                        " m³/h swept volume. " + kSampleNote;
+        " m³/h swept volume. " + kSampleNote;
     d.WholeNumber = static_cast<std::int32_t>(position + 1);
     d.HeatRejectionFactor = c.heatRejectionFactor;
     d.RefSuperheat = range.refSuperheat;

@@ -13,10 +13,10 @@
 
 struct TSampleCompressor {
     const char* name;
-    const char* kind;          // "scroll", "semi-hermetic reciprocating", ...
-    double sweptVolume;        // m³/h
-    double clearance;          // re-expansion loss of the volumetric efficiency
-    double peakEfficiency;     // overall isentropic efficiency at its best pressure ratio
+    const char* kind;      // "scroll", "semi-hermetic reciprocating", ...
+    double sweptVolume;    // m³/h
+    double clearance;      // re-expansion loss of the volumetric efficiency
+    double peakEfficiency; // overall isentropic efficiency at its best pressure ratio
     double heatRejectionFactor;
 };
 
@@ -25,10 +25,10 @@ struct TSampleRange {
     const char* versionText;
     std::uint8_t stringTag;
     std::uint8_t floatTag;
-    bool tables;            // tables over the grid instead of polynomials
-    double refSuperheat;    // K
-    double refSuctionGas;   // °C, or -300
-    double refSubcooling;   // K
+    bool tables;                                           // tables over the grid instead of polynomials
+    double refSuperheat;                                   // K
+    double refSuctionGas;                                  // °C, or -300
+    double refSubcooling;                                  // K
     double suctionLo, suctionHi, dischargeLo, dischargeHi; // °C
     std::vector<TSampleCompressor> compressors;
 };

@@ -199,10 +199,10 @@ struct TCloseValveFile {
 
 TValveFound TTxValveModel::SelectValve(const std::string& fileName, double dp, double te, double q)
 {
-    TValveFound result{kNoValve, 0};
+    TValveFound result {kNoValve, 0};
     if (!FileExists(fileName))
         return result;
-    TCloseValveFile closing{*this};
+    TCloseValveFile closing {*this};
     if (OpenValveFile(fileName, dp, te, q)) {
         result = FindValve(q);
         if (result.model.empty())
@@ -215,7 +215,7 @@ double TTxValveModel::ValveCapacity(const std::string& fileName, const std::stri
 {
     if (!FileExists(fileName))
         return 0;
-    TCloseValveFile closing{*this};
+    TCloseValveFile closing {*this};
     double q = 0;
     if (!OpenValveFile(fileName, dp, te, q))
         return 0;

@@ -26,8 +26,8 @@ struct TLossRow {
     const char* caption;
     const char* valueName; // stored value
     double defaultKPa;
-    const char* design;    // the text the window opens with, in bar
-    TFmtEdit* TLiquidLineForm::* field;
+    const char* design; // the text the window opens with, in bar
+    TFmtEdit* TLiquidLineForm::*field;
 };
 
 using L = TLiquidLineForm;

@@ -170,23 +170,16 @@ void TTxValveForm::BuildControls()
         const char* name;
         const char* caption;
         TFmtEditDesign design;
-        TFmtEdit* F::* field;
+        TFmtEdit* F::*field;
         void (F::*onExit)();
         void (F::*onUnitsEdited)();
     };
     const TFieldRow rows[] = {
-        {"EvapTempEd", "Evaporating", {.kind = utTemperature, .format = "%0.1f", .text = "5.5"},
-         &F::EvapTempEd, &F::PressureFieldExit, nullptr},
-        {"CondTempEd", "Condensing", {.kind = utTemperature, .format = "%0.1f", .text = "47.0"},
-         &F::CondTempEd, &F::PressureFieldExit, nullptr},
-        {"LiqLineDPEd", "Liq Line dP",
-         {.kind = utPressure, .formatType = ft_AutoOverride, .format = "%0.3f", .text = "130.000"},
-         &F::LiqLineDPEd, &F::PressureFieldExit, &F::PressureUnitsEdited},
-        {"ValveDpEd", "Tx Valve dP",
-         {.kind = utPressure, .formatType = ft_AutoOverride, .format = "%0.3f", .text = "900.000"},
-         &F::ValveDpEd, &F::ValveDpEdExit, &F::PressureUnitsEdited},
-        {"CapacityEd", "Cooling Duty", {.kind = utDutyPrim, .format = "%0.3f", .text = "21.000"},
-         &F::CapacityEd, &F::AutoFind, &F::ShowValveCapacity},
+        {"EvapTempEd", "Evaporating", {.kind = utTemperature, .format = "%0.1f", .text = "5.5"}, &F::EvapTempEd, &F::PressureFieldExit, nullptr},
+        {"CondTempEd", "Condensing", {.kind = utTemperature, .format = "%0.1f", .text = "47.0"}, &F::CondTempEd, &F::PressureFieldExit, nullptr},
+        {"LiqLineDPEd", "Liq Line dP", {.kind = utPressure, .formatType = ft_AutoOverride, .format = "%0.3f", .text = "130.000"}, &F::LiqLineDPEd, &F::PressureFieldExit, &F::PressureUnitsEdited},
+        {"ValveDpEd", "Tx Valve dP", {.kind = utPressure, .formatType = ft_AutoOverride, .format = "%0.3f", .text = "900.000"}, &F::ValveDpEd, &F::ValveDpEdExit, &F::PressureUnitsEdited},
+        {"CapacityEd", "Cooling Duty", {.kind = utDutyPrim, .format = "%0.3f", .text = "21.000"}, &F::CapacityEd, &F::AutoFind, &F::ShowValveCapacity},
     };
     int r = 2;
     for (const TFieldRow& row : rows) {
@@ -244,12 +237,14 @@ namespace {
 // The stored unit choices, by value name.
 struct TUnitsSetting {
     const char* valueName;
-    TFmtEdit* TTxValveForm::* field;
+    TFmtEdit* TTxValveForm::*field;
 };
 
 const TUnitsSetting kUnitsSettings[] = {
-    {"ValveDpUnits", &TTxValveForm::ValveDpEd},     {"EvapTempUnits", &TTxValveForm::EvapTempEd},
-    {"CapacityUnits", &TTxValveForm::CapacityEd},   {"LiqLineDPUnits", &TTxValveForm::LiqLineDPEd},
+    {"ValveDpUnits", &TTxValveForm::ValveDpEd},
+    {"EvapTempUnits", &TTxValveForm::EvapTempEd},
+    {"CapacityUnits", &TTxValveForm::CapacityEd},
+    {"LiqLineDPUnits", &TTxValveForm::LiqLineDPEd},
     {"CondTempUnits", &TTxValveForm::CondTempEd},
 };
 
@@ -294,9 +289,7 @@ void TTxValveForm::UpdatePressures()
     ValveDpEd->SetValue(pressures_.dP - LiqLineDPEd->Value());
     // In the liquid line field's unit, the label right after the number.
     const auto pressure = [this](const char* name, double kPa) {
-        return Text(name + FormatWithUnit(utPressure, LiqLineDPEd->UnitsValue(), LiqLineDPEd->UnitsBase(), false, "",
-                                          true, kPa)
-                               .text);
+        return Text(name + FormatWithUnit(utPressure, LiqLineDPEd->UnitsValue(), LiqLineDPEd->UnitsBase(), false, "", true, kPa).text);
     };
     PeLabel->setText(pressure("Pe=", pressures_.Pe));
     PcLabel->setText(pressure("Pc=", pressures_.Pc));

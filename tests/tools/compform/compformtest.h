@@ -137,8 +137,8 @@ protected:
 
     TTempFolder dir;
     std::string data = dir.File("data") + "/";
-    TRefrigLib lib{dir.Write("RefLib8.rdf", cmpfixture::kLibraryText)};
-    TComp comp{lib};
+    TRefrigLib lib {dir.Write("RefLib8.rdf", cmpfixture::kLibraryText)};
+    TComp comp {lib};
     std::unique_ptr<TCompForm> form;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
@@ -147,6 +147,6 @@ protected:
     std::string browsed;
 
 private:
-    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& m) { messages.push_back(m); }};
-    THookGuard<TBeepHook> beepHook_{SetBeepHook, [] {}};
+    THookGuard<TMessageHook> messageHook_ {SetMessageHook, [this](const std::string& m) { messages.push_back(m); }};
+    THookGuard<TBeepHook> beepHook_ {SetBeepHook, [] {}};
 };

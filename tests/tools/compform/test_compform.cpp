@@ -106,9 +106,9 @@ TEST_F(CompFormTest, CreationSelectsTheFirstFileAndItsSmallestCompressor)
     const std::string rising = WriteRising();
     WriteR2();
     TCompForm& f = Make();
-    EXPECT_EQ(Entries(f.FileNames), QStringList{"A-R22.cmp"});
+    EXPECT_EQ(Entries(f.FileNames), QStringList {"A-R22.cmp"});
     EXPECT_EQ(Current(f.FileNames), "A-R22.cmp");
-    EXPECT_EQ(Entries(f.CompNames), (QStringList{"A5", "A10", "A20"}));
+    EXPECT_EQ(Entries(f.CompNames), (QStringList {"A5", "A10", "A20"}));
     EXPECT_EQ(Current(f.CompNames), "A5");
     EXPECT_EQ(comp.FileName(), rising);
     EXPECT_EQ(comp.CompName(), "A5");
@@ -136,8 +136,12 @@ TEST_F(CompFormTest, StoredConditionsOutsideTheirBandsAreReplaced)
         double storedTe, storedTc, te, tc;
     };
     const Case cases[] = {
-        {25, 30, 5.5, 47.5},  {20, 35, 20, 35},     {-60, 90, -60, 90},
-        {-60.5, 90.5, 5.5, 47.5}, {-10, 55, -10, 55}, {20.01, 34.99, 5.5, 47.5},
+        {25, 30, 5.5, 47.5},
+        {20, 35, 20, 35},
+        {-60, 90, -60, 90},
+        {-60.5, 90.5, 5.5, 47.5},
+        {-10, 55, -10, 55},
+        {20.01, 34.99, 5.5, 47.5},
     };
     const TSettingsStore program(ProgramRegistryKey());
     for (const Case& c : cases) {
@@ -180,7 +184,7 @@ TEST_F(CompFormTest, FileClickPicksTheSmallestCompressorThatCoversTheCapacity)
     // The table compressor lies in a subfolder of the data folder.
     Click(f.FileNames, "D-R22.cmp");
     EXPECT_EQ(comp.FileName(), data + "more/D-R22.cmp");
-    EXPECT_EQ(Entries(f.CompNames), QStringList{"D1"});
+    EXPECT_EQ(Entries(f.CompNames), QStringList {"D1"});
     EXPECT_EQ(Current(f.CompNames), "D1");
     EXPECT_EQ(comp.CompName(), "D1");
     EXPECT_TRUE(messages.empty());
@@ -312,7 +316,7 @@ TEST_F(CompFormTest, RefrigerantArrowsAndPicker)
 {
     WriteFiles();
     TCompForm& f = Open();
-    ASSERT_EQ(lib.RefrigNames(), (std::vector<std::string>{"R2", "R22"}));
+    ASSERT_EQ(lib.RefrigNames(), (std::vector<std::string> {"R2", "R22"}));
     struct Step {
         std::function<void()> act;
         const char* refrigerant;
@@ -336,7 +340,8 @@ TEST_F(CompFormTest, RefrigerantArrowsAndPicker)
              });
              QTest::mouseClick(f.RefrigLabel, Qt::LeftButton);
          },
-         "R2", {"C-R2.cmp"}},
+         "R2",
+         {"C-R2.cmp"}},
         // Closed without OK, the picker's choice still holds.
         {[&] {
              f.SetRefrigPicker([&](double) {
@@ -365,7 +370,7 @@ TEST_F(CompFormTest, AcceptGivesOkOnlyWithACompressorLoaded)
     struct Case {
         const char* name;
         std::function<void()> files;
-        QToolButton* TCompForm::* button;
+        QToolButton* TCompForm::*button;
         int result;
     };
     const Case cases[] = {
@@ -421,7 +426,7 @@ TEST_F(CompFormTest, ReopeningFollowsTheModel)
     lib.SelectByName("R2");
     Open();
     EXPECT_EQ(f.RefrigLabel->text(), "R2");
-    EXPECT_EQ(Entries(f.FileNames), QStringList{"C-R2.cmp"});
+    EXPECT_EQ(Entries(f.FileNames), QStringList {"C-R2.cmp"});
     EXPECT_EQ(Current(f.FileNames), "");
     EXPECT_EQ(f.CompNames->count(), 0);
     // A click on the file picks by capacity again.
@@ -489,8 +494,7 @@ TEST_F(CompFormTest, AnUnreadableFileShowsItsMessagesAndKeepsTheFields)
     ASSERT_EQ(comp.CompName(), "A5");
     dir.Write("data/A-R22.cmp", "not a compressor file");
     Click(f.CompNames, "A20");
-    EXPECT_EQ(messages, (std::vector<std::string>{"Error reading compressor file " + rising,
-                                                  "Error finding compressor in file"}));
+    EXPECT_EQ(messages, (std::vector<std::string> {"Error reading compressor file " + rising, "Error finding compressor in file"}));
     EXPECT_EQ(f.EdQe->text(), "5.000");
     EXPECT_EQ(comp.CompName(), "A5");
 }

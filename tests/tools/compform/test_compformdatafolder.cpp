@@ -11,8 +11,8 @@ TEST_F(CompFormTest, WithoutDataFilesTheSelectorAsksAndNeverEndsTheProgram)
     struct Case {
         const char* name;
         bool answer;
-        const char* browsed;       // a folder below the test folder; nullptr: cancelled
-        bool withFiles;            // the browsed folder holds data files
+        const char* browsed; // a folder below the test folder; nullptr: cancelled
+        bool withFiles;      // the browsed folder holds data files
         bool staysOpen;
         std::vector<std::string> messages;
     };
@@ -56,7 +56,7 @@ TEST_F(CompFormTest, WithoutDataFilesTheSelectorAsksAndNeverEndsTheProgram)
         });
         TCompForm& f = Open();
 
-        EXPECT_EQ(questions, std::vector<std::string>{"Compressor data files not found.  Find now?"});
+        EXPECT_EQ(questions, std::vector<std::string> {"Compressor data files not found.  Find now?"});
         EXPECT_EQ(browserTitles.size(), c.answer ? 1u : 0u);
         if (c.answer) {
             EXPECT_EQ(browserTitles.front(), "Select compressor library folder");
@@ -73,7 +73,7 @@ TEST_F(CompFormTest, WithoutDataFilesTheSelectorAsksAndNeverEndsTheProgram)
         if (c.withFiles) {
             EXPECT_EQ(comp.DataFolder(), browsed + "/");
             EXPECT_EQ(stored, browsed + "/");
-            EXPECT_EQ(Entries(f.FileNames), QStringList{"A-R22.cmp"});
+            EXPECT_EQ(Entries(f.FileNames), QStringList {"A-R22.cmp"});
             EXPECT_EQ(Current(f.CompNames), "A5");
             EXPECT_EQ(MemoLines().value(0), "[A5]");
         } else {

@@ -105,7 +105,7 @@ TEST_F(CmpStream, ExtendedFloatHasAnExplicitIntegerBitAndBias16383)
 TEST_F(CmpStream, TextIsBroughtDownToEightBitCharactersAndHeldAsUtf8)
 {
     TCmpWriter w;
-    w.WriteStringAs(vaWString, "Ω 5 °C \xF0\x9F\x98\x80!");    // a Greek letter and a character beyond U+FFFF
+    w.WriteStringAs(vaWString, "Ω 5 °C \xF0\x9F\x98\x80!"); // a Greek letter and a character beyond U+FFFF
     w.WriteStringAs(vaUtf8String, "€ é");
     w.WriteStringAs(vaString, "m³/h");
     w.WriteStringAs(vaUtf8String, std::string("bad \xC3 \xE2\x82 end"));

@@ -22,8 +22,8 @@ protected:
     TTempFolder dir;
     std::string library = dir.Write("RefLib8.rdf", kLibraryText);
     std::string data = dir.File("data") + "/";
-    TRefrigLib lib{library};
-    TComp comp{lib};
+    TRefrigLib lib {library};
+    TComp comp {lib};
     std::vector<std::string> messages;
 
     void SetUp() override
@@ -114,7 +114,7 @@ TEST_F(Comp, RatingSuperheatComesFromTheRatingSuctionGasTemperatureWhenGiven)
     hot.SetDataFolder(data);
     ASSERT_TRUE(hot.SelectCompressor(path, 0));
     EXPECT_EQ(hot.RatingSuperheat(-10), 30); // 20 °C suction gas at -10 °C
-    EXPECT_EQ(hot.qcf(-10, 40), 1.0);       // and the model runs at 30 K
+    EXPECT_EQ(hot.qcf(-10, 40), 1.0);        // and the model runs at 30 K
     EXPECT_EQ(hot.pcf(-10, 40), 1.0);
     EXPECT_EQ(hot.Capacity(-10, 40), 10.0);
 
@@ -176,8 +176,8 @@ TEST_F(Comp, ScanFolderListsDataFilesDepthFirstWithHiddenOnes)
     ASSERT_EQ(list.size(), 6u);
     // The folder's own files first, then each subfolder's, depth first.
     using Set = std::set<std::string>;
-    EXPECT_EQ(Set(list.begin(), list.begin() + 3), (Set{data + "a.cmp", data + ".hidden.cmp", data + "B.CMP"}));
-    EXPECT_EQ(Set(list.begin() + 3, list.begin() + 5), (Set{data + "sub/c.cmp", data + "sub/e.Cmp"}));
+    EXPECT_EQ(Set(list.begin(), list.begin() + 3), (Set {data + "a.cmp", data + ".hidden.cmp", data + "B.CMP"}));
+    EXPECT_EQ(Set(list.begin() + 3, list.begin() + 5), (Set {data + "sub/c.cmp", data + "sub/e.Cmp"}));
     EXPECT_EQ(list[5], data + "sub/deeper/d.cmp");
     const auto at = [&](const std::string& name) {
         return std::find(list.begin(), list.end(), data + name) - list.begin();
@@ -227,7 +227,7 @@ TEST_F(Comp, CompressorFilesSelectByRefrigerantHeaderTextAndRanges)
         messages.clear();
         EXPECT_EQ(comp.CompressorFiles(c.refrigerant, c.filter, c.te, c.tc), InFolderOrder(c.files))
             << c.refrigerant << " " << c.filter << " " << c.te << " " << c.tc;
-        EXPECT_EQ(messages, std::vector<std::string>{"Error reading compressor file " + broken});
+        EXPECT_EQ(messages, std::vector<std::string> {"Error reading compressor file " + broken});
     }
 }
 
@@ -238,7 +238,7 @@ TEST_F(Comp, NamesAndLoadingByPosition)
         Cmp("r2.cmp", Header("Zandrovel compressor file v 1.01", 4),
             {PolyRecord("A", 1), PolyRecord("B", 2), PolyRecord("C", 3)});
     Use(path);
-    EXPECT_EQ(comp.CompressorNames(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(comp.CompressorNames(), (std::vector<std::string> {"A", "B", "C"}));
     ASSERT_EQ(lib.GetName(), "R22");
     ASSERT_TRUE(comp.SelectCompressor(path, 1));
     EXPECT_EQ(comp.CompName(), "B");
@@ -249,7 +249,7 @@ TEST_F(Comp, NamesAndLoadingByPosition)
     EXPECT_FALSE(comp.SelectCompressor(path, -1));
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(comp.SelectCompressor(data + "gone.cmp", 0));
-    EXPECT_EQ(messages, std::vector<std::string>{"Error reading compressor file " + data + "gone.cmp"});
+    EXPECT_EQ(messages, std::vector<std::string> {"Error reading compressor file " + data + "gone.cmp"});
     EXPECT_EQ(comp.CompName(), "B"); // a failed load keeps the compressor
 }
 
@@ -282,7 +282,7 @@ TEST_F(Comp, FindCompressorTriesTheCurrentFileThenTheRefrigerantThenEveryFile)
     EXPECT_FALSE(comp.FindCompressor("z")); // model names are case-sensitive
     EXPECT_TRUE(messages.empty());
     comp.SetCompName("Nope");
-    EXPECT_EQ(messages, std::vector<std::string>{"Compressor (Nope) not found"});
+    EXPECT_EQ(messages, std::vector<std::string> {"Compressor (Nope) not found"});
     comp.SetCompName("  ");
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(comp.CompName(), "Z");
@@ -362,17 +362,17 @@ TEST_F(Comp, DamagedFileEndsEachOperationWithTheMessage)
     const std::string error = "Error reading compressor file " + path;
     Use(path);
 
-    EXPECT_EQ(comp.CompressorNames(), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(messages, std::vector<std::string>{error});
+    EXPECT_EQ(comp.CompressorNames(), (std::vector<std::string> {"A", "B"}));
+    EXPECT_EQ(messages, std::vector<std::string> {error});
     ASSERT_TRUE(comp.SelectCompressor(path, 1)); // before the damage
     EXPECT_FALSE(comp.SelectCompressor(path, 2));
     EXPECT_EQ(comp.CompName(), "B");
     const TCapacityList list = comp.ListCapacities(2, -1, 5, 45);
-    EXPECT_EQ(list.Names, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(list.Names, (std::vector<std::string> {"A", "B"}));
     EXPECT_EQ(comp.CompName(), "B");
     messages.clear();
     comp.SetCompName("C");
-    EXPECT_EQ(messages, (std::vector<std::string>{error, error, error, "Compressor (C) not found"}));
+    EXPECT_EQ(messages, (std::vector<std::string> {error, error, error, "Compressor (C) not found"}));
     EXPECT_EQ(comp.CompName(), "B");
 }
 
@@ -388,16 +388,16 @@ TEST(SelectByCapacity, TakesTheSmallestThatCoversTheWantedCapacity)
         {{4, 6, 9}, 6, 1},
         {{4, 6, 9}, 0, 0},
         {{4, 6, 9}, 9.5, -1},
-        {{9, 6, 4}, 5, 1},  // falling: scanned from the last backwards
+        {{9, 6, 4}, 5, 1}, // falling: scanned from the last backwards
         {{9, 6, 4}, 3, 2},
         {{9, 6, 4}, 10, -1},
-        {{5, 5}, 5, 1},     // not rising: from the back
-        {{3, 9, 5}, 4, 1},  // rising first to last: the first that covers it
+        {{5, 5}, 5, 1},    // not rising: from the back
+        {{3, 9, 5}, 4, 1}, // rising first to last: the first that covers it
         {{}, 1, -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SelectByCapacity(c.capacities, c.wanted), c.position) << testing::PrintToString(c.capacities)
-                                                                         << " " << c.wanted;
+                                                                        << " " << c.wanted;
 }
 
 TEST(SharedComp, IsTheProgramsOneModelWithTheStartValues)

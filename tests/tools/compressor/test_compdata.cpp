@@ -212,10 +212,10 @@ TEST_F(CompData, DamagedFilesAreReadErrors)
              d.TcAxis.assign(200, 1.0);
          })},
         {"a NaN polynomial coefficient", CompFileBytes(h, {[] {
-             TCompData d = PolyRecord("P", 1);
-             d.CapPoly[4] = std::nan("");
-             return d;
-         }()})},
+                                                           TCompData d = PolyRecord("P", 1);
+                                                           d.CapPoly[4] = std::nan("");
+                                                           return d;
+                                                       }()})},
         {"no list end", CompFileBytes(h, {PolyRecord("P", 1)}).substr(0, CompFileBytes(h, {PolyRecord("P", 1)}).size() - 1)},
         {"a header only half there", CompFileBytes(h, {}).substr(0, 300)},
         {"an empty file", ""},
@@ -234,7 +234,7 @@ TEST_F(CompData, DamagedFilesAreReadErrors)
 TEST_F(CompData, RandomlyCorruptedFilesNeverEscapeAsAnythingButReadErrors)
 {
     const std::string good = CompFileBytes(Header("Zandrovel compressor file v 1.03"),
-                                       {TableRecord("T-1"), PolyRecord("P-1", 5), TableRecord("T-2")}, vaWString);
+                                           {TableRecord("T-1"), PolyRecord("P-1", 5), TableRecord("T-2")}, vaWString);
     std::mt19937 random(20240611);
     int readErrors = 0;
     for (int round = 0; round < 400; ++round) {

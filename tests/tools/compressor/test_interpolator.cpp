@@ -37,7 +37,7 @@ TEST(Poly2, IsTheNineTermPolynomialInTeAndTc)
     for (double te : {-30.0, 0.0, 7.5})
         for (double tc : {25.0, 45.0}) {
             const double sum = c[0] + c[1] * te + c[2] * te * te + c[3] * tc + c[4] * tc * tc + c[5] * te * tc +
-                               c[6] * te * te * tc + c[7] * te * tc * tc + c[8] * te * te * tc * tc;
+                c[6] * te * te * tc + c[7] * te * tc * tc + c[8] * te * te * tc * tc;
             EXPECT_NEAR(Poly2(c, te, tc), sum, 1e-12 * std::fabs(sum));
         }
 }

@@ -16,8 +16,8 @@ const std::string kLibrary = KELVORA_SOURCE_DIR "/assets/Common Files/RefLib8.rd
 
 class Samples : public ::testing::Test {
 protected:
-    TRefrigLib lib{kLibrary};
-    TComp comp{lib};
+    TRefrigLib lib {kLibrary};
+    TComp comp {lib};
     std::vector<std::string> messages;
 
     void SetUp() override

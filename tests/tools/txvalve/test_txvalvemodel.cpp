@@ -14,24 +14,24 @@ namespace {
 
 TEST(NearestIndex, TakesTheEnclosingPairAndOtherwiseTheLastPosition)
 {
-    const std::vector<std::string> dp{"2", "4", "6", "8"};
-    const std::vector<std::string> te{"10", "0", "-10", "-20"};
+    const std::vector<std::string> dp {"2", "4", "6", "8"};
+    const std::vector<std::string> te {"10", "0", "-10", "-20"};
     struct Case {
         const std::vector<std::string>* list;
         double x;
         int expected;
     };
     const Case cases[] = {
-        {&dp, 5, 2},   // half way goes to the later entry
+        {&dp, 5, 2}, // half way goes to the later entry
         {&dp, 4.9, 1},
         {&dp, 3.1, 1},
-        {&dp, 2, 0},   // equal to an entry
+        {&dp, 2, 0}, // equal to an entry
         {&dp, 6, 2},
         {&dp, 8, 3},
-        {&dp, 1, 3},   // below the first entry: the last position, not the nearest end
+        {&dp, 1, 3}, // below the first entry: the last position, not the nearest end
         {&dp, 9, 3},
         {&dp, -3, 3},
-        {&te, -4, 1},  // descending list
+        {&te, -4, 1}, // descending list
         {&te, -5, 2},
         {&te, 10, 0},
         {&te, 12, 3},
@@ -51,7 +51,7 @@ class TxValve : public ::testing::Test {
 protected:
     TTempFolder dir;
     std::vector<std::string> messages;
-    TTxValveModel model{dir.File(""), [this](const std::string& m) { messages.push_back(m); }};
+    TTxValveModel model {dir.File(""), [this](const std::string& m) { messages.push_back(m); }};
 
     std::string Write(const std::string& name, const std::vector<std::string>& header,
                       const std::vector<TValveFixtureModel>& models = {})
@@ -130,7 +130,7 @@ TEST_F(TxValve, OpenFixesTheColumnAndTheRowKey)
 
 TEST_F(TxValve, UnitWordsThatAreNotAllowedShowTheirMessage)
 {
-    const std::vector<TValveFixtureModel> models{{"V1", {"te0=50"}}};
+    const std::vector<TValveFixtureModel> models {{"V1", {"te0=50"}}};
     struct Case {
         std::vector<std::string> units;
         const char* message;
@@ -158,13 +158,13 @@ TEST_F(TxValve, UnitWordsThatAreNotAllowedShowTheirMessage)
 
         messages.clear();
         EXPECT_EQ(model.ValveCapacity("bad.txv", "V1", 0, 8), 0);
-        EXPECT_EQ(messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(messages, std::vector<std::string> {c.message});
     }
 }
 
 TEST_F(TxValve, EmptyRangesAndMissingFilesFindNoValveSilently)
 {
-    const std::vector<TValveFixtureModel> models{{"V1", {"te0=50"}}};
+    const std::vector<TValveFixtureModel> models {{"V1", {"te0=50"}}};
     Write("nodp.txv", {"teRange=0"}, models);
     Write("note.txv", {"dPRange=8", "teRange="}, models);
     for (const char* file : {"nodp.txv", "note.txv", "missing.txv", ""}) {
@@ -190,8 +190,8 @@ TEST_F(TxValve, TheFirstModelInFileOrderWithNinetyTwoPercentWins)
     };
     const Case cases[] = {
         {{{"A", "9.1"}, {"B", "9.3"}, {"C", "10"}}, 10, "B", 9.3}, // 9.1 kW is below 92 % of 10 kW, 9.3 is not
-        {{{"A", "12"}, {"B", "9.5"}}, 10, "A", 12},                 // not the closest, the first
-        {{{"Big", "30"}, {"Small", "10"}}, 10, "Big", 30},          // file order, not size order
+        {{{"A", "12"}, {"B", "9.5"}}, 10, "A", 12},                // not the closest, the first
+        {{{"Big", "30"}, {"Small", "10"}}, 10, "Big", 30},         // file order, not size order
         // No model reaches the duty: no capacity either, not the last model's.
         {{{"A", "5"}, {"B", "9.1"}}, 10, "None", 0},
     };
@@ -218,7 +218,7 @@ TEST_F(TxValve, CapacitiesInTonsAreComparedInTonsAndReportedInKW)
     EXPECT_EQ(found.model, "T12");
     EXPECT_NEAR(found.capacity, 42.192, 1e-9);
     EXPECT_NEAR(model.SelectValve("tons.txv", 8, 0, 33).capacity, 31.9956, 1e-9); // 9.39 tons: T9 does
-    EXPECT_NEAR(model.ValveCapacity("tons.txv", "t9", 0, 8), 31.9956, 1e-9);     // model names without case
+    EXPECT_NEAR(model.ValveCapacity("tons.txv", "t9", 0, 8), 31.9956, 1e-9);      // model names without case
 }
 
 TEST_F(TxValve, CapacitiesTooLargeInKWAreAnErrorOfTheFileNeverInf)
@@ -226,7 +226,7 @@ TEST_F(TxValve, CapacitiesTooLargeInKWAreAnErrorOfTheFileNeverInf)
     // 5.2e307 tons is a number; in kW (x 3.516) it is beyond the largest double.
     Flat("huge.txv", {{"Small", "1"}, {"Huge", "5.2e307"}}, "Tons");
     const std::string message = "Expansion valve file error: Capacity 5.2e+307 Tons of \"Huge\" not allowed...";
-    for (const auto& lookup : std::vector<std::function<void()>>{
+    for (const auto& lookup : std::vector<std::function<void()>> {
              [&] { model.SelectValve("huge.txv", 8, 0, 10); },
              [&] { model.ValveCapacity("huge.txv", "Huge", 0, 8); },
          }) {
@@ -256,13 +256,13 @@ TEST_F(TxValve, LookupsTakeTheTableEntryNearestToTheOperatingPoint)
         double capacity;
     };
     const Case cases[] = {
-        {"V1", 5, 5.5, 2.3},  // 550 kPa: column 2; 5 degC half way: the later row te1
-        {"V1", 6, 3, 1.2},    // 6 degC: te0; 300 kPa half way: the later column 1
+        {"V1", 5, 5.5, 2.3}, // 550 kPa: column 2; 5 degC half way: the later row te1
+        {"V1", 6, 3, 1.2},   // 6 degC: te0; 300 kPa half way: the later column 1
         {"V1", 6, 2.9, 1.1},
         {"V2", -4, 8, 12.4},
         {"V2", -20, 1, 13.4}, // outside both ranges: the last row and column
         {"V2", 20, 9, 13.4},
-        {"V3", 0, 4, 0},      // no such model
+        {"V3", 0, 4, 0}, // no such model
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(model.ValveCapacity("grid.txv", c.model, c.te, c.dp), c.capacity)
@@ -277,8 +277,7 @@ TEST_F(TxValve, LookupsTakeTheTableEntryNearestToTheOperatingPoint)
 TEST_F(TxValve, BadRowsEndTheSearchWithAnErrorButGiveZeroForOneModel)
 {
     Write("bad.txv", {"dPRange=2,4,6", "teRange=0,10"},
-          {{"Short", {"te0=1,2,3", "te1=1,2"}}, {"Word", {"te0=1,2,3", "te1=1,2,many"}},
-           {"Good", {"te0=1,2,3", "te1=40,50,60"}}});
+          {{"Short", {"te0=1,2,3", "te1=1,2"}}, {"Word", {"te0=1,2,3", "te1=1,2,many"}}, {"Good", {"te0=1,2,3", "te1=40,50,60"}}});
     EXPECT_THROW(model.SelectValve("bad.txv", 6, 10, 10), ListIndexError);
     EXPECT_FALSE(model.IsOpen()) << "the file is closed after the error too";
     EXPECT_EQ(model.ValveCapacity("bad.txv", "Short", 10, 6), 0);
@@ -313,7 +312,7 @@ TEST_F(TxValve, ModelsAreTheSectionsInFileOrderWithoutTheHeader)
 {
     dir.Write("order.txv", "[Zeta]\r\nte0=1\r\n[header]\r\ndPRange=8\r\nteRange=0\r\n[Alpha]\r\nte0=2\r\n"
                            "[Empty]\r\n[Mid 3.5]\r\nte0=3\r\n");
-    EXPECT_EQ(model.ValveModels("order.txv"), (std::vector<std::string>{"Zeta", "Alpha", "Empty", "Mid 3.5"}));
+    EXPECT_EQ(model.ValveModels("order.txv"), (std::vector<std::string> {"Zeta", "Alpha", "Empty", "Mid 3.5"}));
     // "Empty" has no row, which ends a search that reaches it.
     EXPECT_EQ(model.SelectValve("order.txv", 8, 0, 2).model, "Alpha");
     EXPECT_THROW(model.SelectValve("order.txv", 8, 0, 3), ListIndexError);

@@ -51,8 +51,10 @@ TEST_F(LiquidLineTest, OpensWithTheDefaultLossesInBarTotalling130kPa)
         const char* text;
     };
     const Row rows[] = {
-        {"LiqLineEd", "Liquid Line", "0.10000"},       {"LiqFittingEd", "Liquid Fittings", "0.20000"},
-        {"LiqRiserEd", "Vertical Liq Line", "0.00000"}, {"LiqDistribEd", "Liquid Distributor", "0.50000"},
+        {"LiqLineEd", "Liquid Line", "0.10000"},
+        {"LiqFittingEd", "Liquid Fittings", "0.20000"},
+        {"LiqRiserEd", "Vertical Liq Line", "0.00000"},
+        {"LiqDistribEd", "Liquid Distributor", "0.50000"},
         {"DistribTubesEd", "Distributor Tubes", "0.50000"},
     };
     for (const Row& row : rows) {

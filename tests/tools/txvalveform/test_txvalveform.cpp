@@ -65,7 +65,7 @@ TEST_F(ValveFormTest, DesignAndCreation)
     EXPECT_EQ(w.UnitsBtn->text(), "&Units");
     EXPECT_EQ(w.UnitsBtn->toolTip(), "Use all Metric or Imperial units");
     EXPECT_EQ(w.UnitsBtn->menu(), w.PopupMenu1);
-    ASSERT_EQ(w.PopupMenu1->actions(), (QList<QAction*>{w.Metric1, w.Imperial1}));
+    ASSERT_EQ(w.PopupMenu1->actions(), (QList<QAction*> {w.Metric1, w.Imperial1}));
     EXPECT_EQ(w.Metric1->text(), "&Metric");
     EXPECT_EQ(w.Imperial1->text(), "&Imperial");
     EXPECT_EQ(w.SpeedButton2->toolTip(), "AutoFind");
@@ -102,9 +102,9 @@ TEST_F(ValveFormTest, DesignAndCreation)
     }
 
     // The ranges by file name in alphabetical order, whatever the folder's order.
-    EXPECT_EQ(Items(w.CBManuf), (QStringList{"A range.TXV", "b range.txv", kSampleR22}));
+    EXPECT_EQ(Items(w.CBManuf), (QStringList {"A range.TXV", "b range.txv", kSampleR22}));
     // The refrigerants of the library, the first one selected in the library too.
-    EXPECT_EQ(Items(w.CBRefrig), (QStringList{"R134a", "R22"}));
+    EXPECT_EQ(Items(w.CBRefrig), (QStringList {"R134a", "R22"}));
     EXPECT_EQ(w.CBRefrig->currentIndex(), 0);
     EXPECT_EQ(lib.GetName(), "R134a");
     EXPECT_EQ(w.FileName(), kDefaultValveFile);
@@ -144,7 +144,7 @@ TEST_F(ValveFormTest, ActivationSharesPcMinusPeBetweenLiquidLineAndValve)
     EXPECT_NEAR(w.LiqLineDPEd->Value(), liquidLine, 5e-4);
     EXPECT_NEAR(w.ValveDpEd->Value(), warmer.dP - liquidLine, 1e-3);
     EXPECT_EQ(w.PcLabel->text(), QString("Pc=%1kPa").arg(std::lround(warmer.Pc)));
-    EXPECT_EQ(messages, std::vector<std::string>{});
+    EXPECT_EQ(messages, std::vector<std::string> {});
 }
 
 TEST_F(ValveFormTest, SearchFollowsTheDutyAndAClickShowsAnyModel)
@@ -293,7 +293,7 @@ TEST_F(ValveFormTest, FaultyRangesGiveNoValve)
     // Without the default range the first of the list opens.
     TTxValveForm& w = Open();
     EXPECT_EQ(w.FileName(), "Kelvin.txv");
-    EXPECT_EQ(messages, std::vector<std::string>{"Expansion valve file error: Temperature units \"K\" not allowed..."});
+    EXPECT_EQ(messages, std::vector<std::string> {"Expansion valve file error: Temperature units \"K\" not allowed..."});
     EXPECT_EQ(w.ModelList->count(), 1);
     EXPECT_TRUE(w.ModelList->selectedItems().isEmpty());
     EXPECT_EQ(w.StatusText(), kValveOutOfRange);
@@ -311,7 +311,7 @@ TEST_F(ValveFormTest, FaultyRangesGiveNoValve)
     ClickItem(w.ModelList, "Short");
     EXPECT_EQ(w.Capacity(), 0);
     EXPECT_EQ(w.StatusText(), kValveOutOfRange);
-    EXPECT_EQ(messages, std::vector<std::string>{}) << "a clicked model without data shows no message";
+    EXPECT_EQ(messages, std::vector<std::string> {}) << "a clicked model without data shows no message";
 }
 
 TEST_F(ValveFormTest, RefrigerantChoiceActsOnTheLibrary)

@@ -106,11 +106,11 @@ protected:
     }
 
     TTempFolder dir;
-    TRefrigLib lib{dir.Write("RefLib8.rdf", kLibrary)};
+    TRefrigLib lib {dir.Write("RefLib8.rdf", kLibrary)};
     std::unique_ptr<TTxValveForm> form;
     std::vector<std::string> messages;
 
 private:
-    THookGuard<TMessageHook> messageHook_{SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
-    THookGuard<TBeepHook> beepHook_{SetBeepHook, [] {}};
+    THookGuard<TMessageHook> messageHook_ {SetMessageHook, [this](const std::string& text) { messages.push_back(text); }};
+    THookGuard<TBeepHook> beepHook_ {SetBeepHook, [] {}};
 };
