@@ -12,6 +12,7 @@
 #include "cliptext.h"
 #include "comp.h"
 #include "cycle.h"
+#include "datarange.h"
 #include "errors.h"
 #include "numtext.h"
 #include "refriglib.h"
@@ -156,11 +157,14 @@ int TCli::Solve(const TCommandLine& line, std::ostream& out, std::ostream& err)
     out << JoinTextLines(cycle.GetClipText());
     if (const auto save = line.Option("--save"))
         cycle.SaveToFile(*save);
+    const std::string outside = DataRangeWarning(cycle);
+    if (!outside.empty())
+        err << outside << "\n";
     if (!solved) {
         err << kNotSolved << "\n";
         return kWarning;
     }
-    return kOk;
+    return outside.empty() ? kOk : kWarning;
 }
 
 int TCli::Diagnose(const TCommandLine& line, std::ostream&, std::ostream& err)

@@ -16,6 +16,7 @@
 
 #include "aboutbox.h"
 #include "clicklabel.h"
+#include "datarange.h"
 #include "errors.h"
 #include "fmtedit.h"
 #include "fmteditlabel.h"
@@ -282,6 +283,7 @@ void TMainForm::SolveCycle()
         solved_ = false;
         SetStatusText(kNotAbleToCalculate);
     }
+    SetStatusText(StatusText() + Text(DataRangeNote(cycle_)));
     ShowCycle();
 }
 

@@ -336,3 +336,16 @@ TEST_F(MainWindowTest, EnterAndDownMoveToTheNextFieldUpToThePrevious)
     QTest::keyClick(form->cbcond, Qt::Key_Return);
     EXPECT_TRUE(form->cbcond->hasFocus());
 }
+
+TEST_F(MainWindowTest, ASolveOutsideTheDataRangeAddsTheNoteToTheStatus)
+{
+    Open();
+    form->cbcond->setChecked(true);
+    TypeAndLeave(Field("tcEdit"), "65");
+    QTest::keyClick(Field("tcEdit"), Qt::Key_F9);
+    EXPECT_EQ(form->StatusText(), "Solved... \u2014 outside the data range of R22 (\u221260\u202660 \u00B0C)");
+    EXPECT_TRUE(form->Solved());
+    TypeAndLeave(Field("tcEdit"), "45");
+    QTest::keyClick(Field("tcEdit"), Qt::Key_F9);
+    EXPECT_EQ(form->StatusText(), "Solved...");
+}
