@@ -140,6 +140,11 @@ TEST_F(Cli, SolveOutsideTheDataRangeWarnsAndStillPrintsTheSolvedCycle)
     const auto lines = SplitTextLines(r.out);
     ASSERT_EQ(lines.size(), 34u);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "tc=65.000"), lines.end());
+
+    // batch takes the same outcome: the row is a warning, the run exits 1.
+    const auto batch = Run({"batch", dir.File("hot.rdf"), "--library", library});
+    EXPECT_EQ(batch.code, 1);
+    EXPECT_NE(batch.out.find(",warning,"), std::string::npos) << batch.out;
 }
 
 TEST_F(Cli, RefusedProjects)
