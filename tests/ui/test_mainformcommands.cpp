@@ -151,11 +151,13 @@ TEST_F(MainWindowTest, PasteRefusesTextsThatAreNoCycle)
     lowerCase[0] = "kelvora 1.2.0.0";
     std::vector<std::string> badRefrigerant = lines;
     badRefrigerant[1] = "ref=R22";
+    const std::vector<std::string> firstFive(lines.begin(), lines.begin() + 5);
     const std::pair<std::string, std::string> cases[] = {
         {"", "No text in the Clipboard!"},
         {JoinTextLines(lowerCase), "Clipboard has incorrect data signature!"},
         {"just some words", "Clipboard has incorrect data signature!"},
         {JoinTextLines(badRefrigerant), "Invalid refrigerant!"},
+        {JoinTextLines(firstFive), "The text on the clipboard is not a complete Kelvora cycle (5 of 34 lines)."},
     };
     for (const auto& [text, message] : cases) {
         messages.clear();
