@@ -76,6 +76,10 @@ TEST_F(MainWindowTest, DesignBeforeTheFirstActivation)
         EXPECT_EQ(field->geometry(), QRect(row.at, QSize(52, 21)));
         EXPECT_EQ(field->text(), row.text);
         EXPECT_EQ(field->isReadOnly(), row.readOnly);
+        // Results do not look like the fields one types into.
+        const QPalette& look = field->palette();
+        EXPECT_EQ(look.color(QPalette::Base) == look.color(QPalette::Window), row.readOnly);
+        EXPECT_EQ(field->cursor().shape(), row.readOnly ? Qt::ArrowCursor : Qt::IBeamCursor);
         ASSERT_NE(field->UnitsLabel(), nullptr);
         EXPECT_EQ(field->UnitsLabel()->text(), QString::fromUtf8(row.units));
         EXPECT_EQ(field->UnitsLabel()->x(), row.at.x() + 55);
