@@ -36,7 +36,7 @@ QUrl LocalFile(const std::string& path)
 void TMainForm::Load1Click()
 {
     cycle_.LoadFromFile(projectFile_);
-    statusPanels_[1]->setText(Text(projectFile_));
+    ShowProjectFile();
     ShowCycle();
     SolveCycle();
 }
@@ -56,7 +56,7 @@ void TMainForm::SaveAs1Click()
     if (SaveDialog->exec() != QDialog::Accepted || SaveDialog->selectedFiles().isEmpty())
         return;
     projectFile_ = SaveDialog->selectedFiles().front().toStdString();
-    statusPanels_[1]->setText(Text(projectFile_));
+    ShowProjectFile();
     cycle_.SaveToFile(projectFile_);
 }
 
@@ -107,7 +107,7 @@ void TMainForm::PastefromClipboard1Click()
     cycle_.PutClipText(lines);
     ShowCycle();
     projectFile_ = JoinPath(vars_.projects_path, "temp.rdf");
-    statusPanels_[1]->setText(Text(projectFile_));
+    ShowProjectFile();
 }
 
 void TMainForm::Diagnosis1Click()

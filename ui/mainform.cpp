@@ -24,6 +24,7 @@
 #include "messages.h"
 #include "navigationkeys.h"
 #include "numtext.h"
+#include "pathlabel.h"
 #include "pathjoin.h"
 
 namespace {
@@ -178,14 +179,21 @@ void TMainForm::BuildStatusBar()
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(kStatusBarHeight);
-    const char* const designs[] = {"Kelvora Status", "File name..."};
-    for (int i = 0; i < 2; ++i) {
-        auto* panel = new QLabel(designs[i], bar);
-        panel->setObjectName(QString("StatusPanel%1").arg(i + 1));
-        panel->setFixedWidth(kStatusPanelWidth);
-        bar->addWidget(panel);
-        statusPanels_[i] = panel;
-    }
+    // A warning is read whole; the file panel gives way and elides its folder.
+    statusPanel_ = new QLabel("Kelvora Status", bar);
+    statusPanel_->setObjectName("StatusPanel1");
+    statusPanel_->setMinimumWidth(kStatusPanelWidth);
+    statusPanel_->setMaximumWidth(kPanelWidth - kStatusFileMinWidth);
+    bar->addWidget(statusPanel_);
+    filePanel_ = new TPathLabel("File name...", bar);
+    filePanel_->setObjectName("StatusPanel2");
+    filePanel_->setMinimumWidth(kStatusFileMinWidth);
+    bar->addWidget(filePanel_, 1);
+}
+
+void TMainForm::ShowProjectFile()
+{
+    filePanel_->SetPath(Text(projectFile_));
 }
 
 void TMainForm::SetAboutBox(TAboutBox* about)
@@ -209,17 +217,17 @@ void TMainForm::ShowWindow(TMainWindowCommand command)
 
 void TMainForm::SetStatusText(const QString& text)
 {
-    statusPanels_[0]->setText(text);
+    statusPanel_->setText(text);
 }
 
 QString TMainForm::StatusText() const
 {
-    return statusPanels_[0]->text();
+    return statusPanel_->text();
 }
 
 QString TMainForm::FileStatusText() const
 {
-    return statusPanels_[1]->text();
+    return filePanel_->Path();
 }
 
 void TMainForm::Put(TFmtEdit* field, double value)

@@ -16,6 +16,7 @@ class QLabel;
 class TAboutBox;
 class TClickLabel;
 class TFmtEdit;
+class TPathLabel;
 struct TSaturationSide;
 
 // Windows that a command of the main window shows modally. Each comes with its
@@ -61,7 +62,8 @@ public:
     void SolveCycle();
 
     const std::string& ProjectFile() const { return projectFile_; }
-    // Status bar: panel 1 for status and warnings, panel 2 for the project file.
+    // Status bar: panel 1 for status and warnings, as wide as its text needs (300
+    // pixels at least); panel 2, the rest, for the project file.
     void SetStatusText(const QString& text);
     QString StatusText() const;
     QString FileStatusText() const;
@@ -204,5 +206,9 @@ private:
     bool firstActivation_ = true;
     TAboutBox* about_ = nullptr;
     std::function<void()> windows_[mwCompressorSelector + 1];
-    QLabel* statusPanels_[2] = {};
+    // Status panel 2: the project file, its folder elided to fit, the whole path
+    // as the tooltip.
+    void ShowProjectFile();
+    QLabel* statusPanel_ = nullptr;
+    TPathLabel* filePanel_ = nullptr;
 };
