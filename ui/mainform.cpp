@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QShowEvent>
@@ -74,6 +75,12 @@ TMainForm::TMainForm(TRefrigLib& lib, const TAppVariables& vars, TJsonDoc& setti
     SaveDialog->setNameFilter("Kelvora data file (*.rdf *.RDF)");
     SaveDialog->setDefaultSuffix("rdf");
     SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+
+    OpenDialog = new QFileDialog(this, "Load Kelvora File");
+    OpenDialog->setObjectName("OpenDialog");
+    OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog->setNameFilter("Kelvora data file (*.rdf *.RDF)");
 
     // The menu's Ctrl+C and Ctrl+V act on the whole cycle, also from inside a field.
     SetClipboardKeysToWindow(this, true);
@@ -168,6 +175,21 @@ void TMainForm::BuildMenus()
         connect(action, &QAction::triggered, this, [this, handler = row.handler] { RunCommand([&] { (this->*handler)(); }); });
         this->*row.action = action;
     }
+    // The recent files stand between the last separator and "&Exit", with a
+    // separator of their own.
+    QMenu* file = menuBar()->actions().front()->menu();
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString("RecentFile%1").arg(k + 1));
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, k] { RunCommand([&] { RecentFileClick(k); }); });
+        file->insertAction(Exit1, action);
+        RecentFiles[k] = action;
+    }
+    recentSeparator_ = file->insertSeparator(Exit1);
+    recentSeparator_->setVisible(false);
+    ShowRecentFiles();
+
     // Their windows come with their own modules (SetCommandWindow).
     for (QAction* action : {SimpleMeasurement1, Faultfindingchart1, txValve1, CompressorSelector1})
         action->setEnabled(false);

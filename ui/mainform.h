@@ -7,6 +7,7 @@
 
 #include "cycle.h"
 #include "jsondoc.h"
+#include "recentfiles.h"
 #include "uglobal.h"
 
 class QAction;
@@ -109,8 +110,10 @@ public:
     QWidget* Panel1 = nullptr;  // the picture with the fields on it
     QLabel* Image1 = nullptr;   // the cycle picture
     QFileDialog* SaveDialog = nullptr;
+    QFileDialog* OpenDialog = nullptr; // "Load Kelvora File"
 
     // Menu items.
+    QAction* Open1 = nullptr;
     QAction* Load1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
@@ -134,8 +137,13 @@ public:
     QAction* Index1 = nullptr;
     QAction* Website1 = nullptr;
     QAction* About1 = nullptr;
+    // The project files used last, above "&Exit"; hidden while unused.
+    QAction* RecentFiles[kRecentFileCount] = {};
 
     // Commands.
+    // Asks for a project file in the folder of ProjectFile and loads it as Load
+    // does; it becomes ProjectFile.
+    void Open1Click();
     void Load1Click();
     void Save1Click();
     void SaveAs1Click();
@@ -160,6 +168,9 @@ public:
     void Website1Click();
     void About1Click();
     void RefLabelClick();
+    // Loads entry `k` of the recent files as Open does; a file that is gone is
+    // taken off the list with a message.
+    void RecentFileClick(int k);
 
     // What leaving a changed field recomputes (the window calls them only when the
     // field's Modified flag is set, and marks itself not solved afterwards).
@@ -189,6 +200,12 @@ private:
     static void Put(TFmtEdit* field, double value);
     TFmtEdit* FieldOf(double TKelvora::* value) const;
     void ShowWindow(TMainWindowCommand command);
+    // Loads `path` into the model; only then it becomes ProjectFile (so that a
+    // file that is no project is never overwritten by a later Save), and the
+    // window shows and solves it.
+    void LoadProject(const std::string& path);
+    void RememberProjectFile();
+    void ShowRecentFiles();
     void Launch(int companion, const std::string& text);
 
     // The linking steps of one side of the cycle.
@@ -211,4 +228,5 @@ private:
     void ShowProjectFile();
     QLabel* statusPanel_ = nullptr;
     TPathLabel* filePanel_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
 };

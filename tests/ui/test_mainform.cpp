@@ -118,12 +118,14 @@ TEST_F(MainWindowTest, MenusInOrderWithAccessKeysAndShortcuts)
         if (!top->menu())
             continue;
         for (QAction* item : top->menu()->actions()) {
+            if (!item->isVisible())
+                continue; // the recent files, none yet
             const QString keys = item->shortcut().toString(QKeySequence::PortableText);
             seen << "  " + (item->isSeparator() ? "-" : item->text()) + (keys.isEmpty() ? "" : " " + keys);
         }
     }
     const QStringList expected = {
-        "&File", "  &Load", "  &Save Ctrl+S", "  Save &As...", "  -", "  &Reset...", "  -", "  &Exit",
+        "&File", "  &Open... Ctrl+O", "  &Load", "  &Save Ctrl+S", "  Save &As...", "  -", "  &Reset...", "  -", "  &Exit",
         "&Edit", "  Simple Measurement", "  Fault finding chart", "  -", "  &Copy to Clipboard Ctrl+C",
         "  Paste from Clipboard Ctrl+V",
         "&View", "  &Report", "  &Diagnosis",
