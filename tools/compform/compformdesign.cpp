@@ -2,8 +2,11 @@
 // the two lists above, the fields and the data text below, the status line.
 #include "compform.h"
 
+#include <algorithm>
 #include <iterator>
+#include <string>
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +23,7 @@
 #include "clicklabel.h"
 #include "fmtedit.h"
 #include "fmteditlabel.h"
+#include "refriglib.h"
 
 namespace {
 
@@ -125,6 +129,15 @@ void TCompForm::BuildControls()
     refrigFont.setUnderline(true);
     RefrigLabel->setFont(refrigFont);
     RefrigLabel->setToolTip("Choose the refrigerant");
+    // Room for the longest name of the library, so that the arrows keep their place
+    // whichever name stands beside them: pressing one repeatedly without moving the
+    // pointer steps through the refrigerants.
+    const QFontMetrics metrics(refrigFont);
+    int nameWidth = metrics.horizontalAdvance(RefrigLabel->text());
+    for (const std::string& name : lib_.RefrigNames())
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(name)));
+    RefrigLabel->setMinimumWidth(nameWidth + 2 * RefrigLabel->margin() + 2);
+    RefrigLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     bar->addWidget(ToolButton1);
     bar->addWidget(ToolButton2);
     bar->addStretch(1);
