@@ -9,11 +9,15 @@
 #include <optional>
 #include <set>
 
+#include <unistd.h>
+
+#include "cli/batch.h"
 #include "core/cliptext.h"
 #include "tools/compressor/comp.h"
 #include "core/cycle.h"
 #include "core/errors.h"
 #include "core/numtext.h"
+#include "cli/projectsolve.h"
 #include "core/refriglib.h"
 #include "core/refrigsummary.h"
 #include "tools/txvalve/txvalvemodel.h"
@@ -50,12 +54,21 @@ const char* const kUsage =
     "      evaporating and condensing temperatures te and tc (degrees C), and the status,\n"
     "      one compressor a line; with --capacity also the smallest compressor of each\n"
     "      file that covers Q kW.\n"
+    "  batch PATH... [--mode 0|1] [--diagnose]\n"
+    "      Solve many project files in one run and print one CSV row each. A PATH is a\n"
+    "      project file or a folder, whose *.rdf files and those of its subfolders are\n"
+    "      taken, sorted by path. Columns: file, refrigerant, status (solved, warning, or\n"
+    "      refused: and the message), SST, SDT, te, tc, HP, LP, sh, sc, td, Ie, COPc, COPh,\n"
+    "      mr, qe, qc, pw and x4 as solve prints them, and with --diagnose the one-line\n"
+    "      verdict of the diagnosis. A project that cannot be read is a row and the run\n"
+    "      goes on. Exit code 1 when any project has a warning, 2 when any was refused.\n"
     "\n"
     "Options of every command:\n"
     "  --library FILE   refrigerant library file (default: RefLib8.rdf in the common data folder)\n"
-    "  --help           this text\n";
-
-const char* const kNotSolved = "Warning: Not able to calculate result with this data...";
+    "  --help           this text\n"
+    "\n"
+    "Exit codes: 0 done, 1 done with a warning (solve: not solved, the text is still\n"
+    "printed), 2 refused or failed (a wrong option, a file that cannot be read).\n";
 
 constexpr int kOk = 0;
 constexpr int kWarning = 1;
@@ -75,10 +88,14 @@ struct TCommandLine {
     }
 };
 
+// Options that stand alone, without a value.
+const std::set<std::string> kFlags{"--diagnose"};
+
 struct TCommand {
-    size_t arguments;
+    size_t arguments;                 // the least number when `more`
     std::vector<std::string> options; // besides --library
     std::function<int(const TCommandLine&, std::ostream&, std::ostream&)> run;
+    bool more = false; // takes any number of arguments from `arguments` on
 };
 
 class TCli {
@@ -90,7 +107,7 @@ public:
 private:
     void OpenLibrary(const TCommandLine& line);
     void LoadProject(TKelvora& cycle, const std::string& path);
-    static bool SolveCycle(TKelvora& cycle, int mode);
+    static bool ModeOption(const TCommandLine& line, std::ostream& err, std::int32_t& mode);
 
     int Solve(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Diagnose(const TCommandLine& line, std::ostream& out, std::ostream& err);
@@ -99,6 +116,7 @@ private:
     int List(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Txv(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Compressors(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int Batch(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
     const TCliContext& context_;
 };
@@ -119,6 +137,8 @@ void TCli::OpenLibrary(const TCommandLine& line)
     // missing, and then the built-in R22 record serves, as in the main window.
     if (named && !std::filesystem::is_regular_file(*named))
         ThrowCannotOpen(*named);
+    // One command of a short run: the library file is read once, whatever it selects.
+    SharedRefrigLib().HoldLibraryFile(true);
     TRefrigLib& lib = OpenSharedRefrigLib(named ? *named : context_.defaultLibrary);
     lib.SelectByName("R22");
 }
@@ -128,39 +148,43 @@ void TCli::LoadProject(TKelvora& cycle, const std::string& path)
     cycle.LoadFromFile(path);
 }
 
-// Solves as the main window does: an error or a counted failure is "not solved".
-bool TCli::SolveCycle(TKelvora& cycle, int mode)
+bool TCli::ModeOption(const TCommandLine& line, std::ostream& err, std::int32_t& mode)
 {
-    cycle.rnum = cycle.Lib().GetName();
-    try {
-        cycle.Solve(mode);
-    } catch (const KelvoraError&) {
-        return false;
+    mode = smIeGiven;
+    if (const auto m = line.Option("--mode")) {
+        if (*m != "0" && *m != "1") {
+            err << "Option --mode takes 0 or 1, not '" << *m << "'.\n";
+            return false;
+        }
+        mode = *m == "0" ? smTdGiven : smIeGiven;
     }
-    return cycle.ErrCount == 0;
+    return true;
 }
 
 int TCli::Solve(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    int mode = smIeGiven;
-    if (const auto m = line.Option("--mode")) {
-        if (*m != "0" && *m != "1") {
-            err << "Option --mode takes 0 or 1, not '" << *m << "'.\n";
-            return kRefused;
-        }
-        mode = *m == "0" ? smTdGiven : smIeGiven;
-    }
+    std::int32_t mode = smIeGiven;
+    if (!ModeOption(line, err, mode))
+        return kRefused;
     TKelvora cycle;
-    LoadProject(cycle, line.positional[0]);
-    const bool solved = SolveCycle(cycle, mode);
+    const TProjectSolve outcome = SolveProjectFile(cycle, line.positional[0], mode);
     out << JoinTextLines(cycle.GetClipText());
     if (const auto save = line.Option("--save"))
         cycle.SaveToFile(*save);
-    if (!solved) {
-        err << kNotSolved << "\n";
-        return kWarning;
-    }
-    return kOk;
+    for (const auto& warning : outcome.warnings)
+        err << warning << "\n";
+    return outcome.warnings.empty() ? kOk : kWarning;
+}
+
+int TCli::Batch(const TCommandLine& line, std::ostream& out, std::ostream& err)
+{
+    TBatchOptions options;
+    if (!ModeOption(line, err, options.mode))
+        return kRefused;
+    options.diagnose = line.Option("--diagnose").has_value();
+    // The progress line is for a person watching, never for a file or a pipe.
+    options.progress = &err == &std::cerr && isatty(STDERR_FILENO);
+    return RunBatch(line.positional, options, out, err);
 }
 
 int TCli::Diagnose(const TCommandLine& line, std::ostream&, std::ostream& err)
@@ -384,6 +408,7 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         {"txv", {1, {"--te", "--dp", "--duty", "--model"}, std::bind(&TCli::Txv, this, _1, _2, _3)}},
         {"compressors",
          {1, {"--refrigerant", "--te", "--tc", "--capacity"}, std::bind(&TCli::Compressors, this, _1, _2, _3)}},
+        {"batch", {1, {"--mode", "--diagnose"}, std::bind(&TCli::Batch, this, _1, _2, _3), true}},
     };
 
     for (const auto& a : args)
@@ -400,7 +425,9 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
     TCommandLine line;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+        if (kFlags.count(a)) {
+            line.options[a] = "";
+        } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
             if (i + 1 >= args.size()) {
                 err << "Option '" << a << "' needs a value.\n";
                 return kRefused;
@@ -428,9 +455,10 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
             return kRefused;
         }
     }
-    if (line.positional.size() != command->second.arguments) {
-        err << "Command " << name << " takes " << command->second.arguments << " argument"
-            << (command->second.arguments == 1 ? "" : "s") << ". Try kelvora-cli --help.\n";
+    const size_t wanted = command->second.arguments;
+    if (command->second.more ? line.positional.size() < wanted : line.positional.size() != wanted) {
+        err << "Command " << name << " takes " << (command->second.more ? "at least " : "") << wanted
+            << " argument" << (wanted == 1 ? "" : "s") << ". Try kelvora-cli --help.\n";
         return kRefused;
     }
 

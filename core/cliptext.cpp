@@ -28,6 +28,14 @@ void TakeBool(std::string_view text, bool& flag)
         flag = *v != 0.0;
 }
 
+// A text cut short (a partial copy, a truncated e-mail) is refused as a whole; the
+// message says so in the technician's words and how much of it arrived.
+[[noreturn]] void ThrowIncompleteText(size_t lines)
+{
+    throw ListIndexError("The text on the clipboard is not a complete Kelvora cycle (" + std::to_string(lines) +
+                         " of " + std::to_string(kClipLines) + " lines).");
+}
+
 } // namespace
 
 std::vector<std::string> SplitTextLines(std::string_view text)
@@ -74,12 +82,12 @@ std::vector<std::string> TKelvora::GetClipText()
 void TKelvora::PutClipText(const std::vector<std::string>& lines)
 {
     if (lines.empty())
-        ThrowListIndex(0);
+        ThrowIncompleteText(0);
     if (!SameText(lines[0], VersionText()))
         return;
     // A short text is refused before anything changes, not half pasted.
     if (lines.size() < kClipLines)
-        ThrowListIndex(static_cast<long long>(lines.size()));
+        ThrowIncompleteText(lines.size());
 
     const std::string_view refLine = lines[1];
     const size_t eq = refLine.find('=');

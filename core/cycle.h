@@ -109,7 +109,8 @@ public:
 
     // Clipboard exchange text (cliptext.cpp): 34 lines after which nothing is read.
     // PutClipText ignores a text whose first line is not VersionText() (letter case
-    // aside), refuses a text of fewer than 34 lines with ListIndexError and a bad
+    // aside), refuses a text of fewer than 34 lines with ListIndexError ("The text on
+    // the clipboard is not a complete Kelvora cycle (5 of 34 lines).") and a bad
     // refrigerant line with "Invalid refrigerant!" before anything changes, and skips
     // values that do not convert. It does not solve.
     std::vector<std::string> GetClipText();

@@ -79,9 +79,12 @@ TRefrigLib::TRefrigLib(std::string libraryFile) : root_([this](double t) { retur
     OpenLibraryFile(std::move(libraryFile));
 }
 
+TRefrigLib::~TRefrigLib() = default;
+
 void TRefrigLib::OpenLibraryFile(std::string libraryFile)
 {
     file_ = std::move(libraryFile);
+    read_.reset();
     data_ = DefaultRefrigData();
     loadedName_.clear();
     index_ = -1;
@@ -93,7 +96,7 @@ void TRefrigLib::OpenLibraryFile(std::string libraryFile)
 
     // The file's reader already holds a name that differs only in case from an
     // earlier one as that earlier section.
-    const TIniFile ini = OpenFile();
+    const TIniFile& ini = OpenFile();
     names_ = ini.SectionNames();
     std::vector<std::string> folded(names_.size());
     std::vector<size_t> order(names_.size());
@@ -114,10 +117,18 @@ void TRefrigLib::OpenLibraryFile(std::string libraryFile)
     }
 }
 
-TIniFile TRefrigLib::OpenFile()
+void TRefrigLib::HoldLibraryFile(bool hold)
 {
+    hold_ = hold;
+}
+
+const TIniFile& TRefrigLib::OpenFile()
+{
+    if (hold_ && read_)
+        return *read_;
     ++fileReads_;
-    return file_.empty() ? TIniFile() : TIniFile::Load(file_);
+    read_ = std::make_unique<TIniFile>(file_.empty() ? TIniFile() : TIniFile::Load(file_));
+    return *read_;
 }
 
 int TRefrigLib::IndexOf(const std::string& name) const
@@ -162,7 +173,7 @@ void TRefrigLib::SelectByIndex(int i)
 
 void TRefrigLib::SelectByNumber(int n)
 {
-    const TIniFile ini = OpenFile();
+    const TIniFile& ini = OpenFile();
     for (const auto& name : names_) {
         if (ini.ReadInteger(name, "InternalNumber", -1) == n) {
             // The file just read serves the selection too.

@@ -30,12 +30,20 @@ public:
     // Indexes the section names of the library file (a missing file gives an empty
     // index). The built-in default record is loaded until the first selection.
     explicit TRefrigLib(std::string libraryFile);
+    ~TRefrigLib();
     TRefrigLib(const TRefrigLib&) = delete;
     TRefrigLib& operator=(const TRefrigLib&) = delete;
 
     // Starts afresh on another library file, as at creation: the index is rebuilt,
     // the default record loaded and the loaded name cleared.
     void OpenLibraryFile(std::string libraryFile);
+
+    // With hold on, each opening of the library file keeps its text, and the
+    // selections read that text instead of the file again: a run that switches
+    // between the refrigerants of thousands of projects reads the file once. Changes
+    // made to the file on disk meanwhile are seen only at the next OpenLibraryFile.
+    // Off (the default), every selection reads the file as it is at that moment.
+    void HoldLibraryFile(bool hold);
 
     // Saturation
     double DewP(double t) const;
@@ -93,7 +101,7 @@ public:
 
 private:
     int IndexOf(const std::string& name) const;
-    class TIniFile OpenFile();
+    const class TIniFile& OpenFile();
     // Reads the section `name` of an opened library file into the record.
     void SelectFrom(const class TIniFile& ini, const std::string& name);
 
@@ -108,6 +116,8 @@ private:
     double residualTSat_ = 0;
     double residualH_ = 0;
     int fileReads_ = 0;
+    bool hold_ = false;
+    std::unique_ptr<class TIniFile> read_; // the file as last read
 };
 
 // The one library object of the running program, made on first use with no file,

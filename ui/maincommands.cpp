@@ -2,8 +2,10 @@
 #include "ui/mainform.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -17,10 +19,14 @@
 #include "ui/desktop.h"
 #include "widgets/messages.h"
 #include "core/pathjoin.h"
+#include "ui/pathlabel.h"
 #include "env/platform.h"
 #include "widgets/qttext.h"
 
 namespace {
+
+// A recent file's menu text keeps its file name and shortens its folder.
+constexpr int kRecentFileTextWidth = 360;
 
 QUrl LocalFile(const std::string& path)
 {
@@ -29,12 +35,70 @@ QUrl LocalFile(const std::string& path)
 
 } // namespace
 
-void TMainForm::Load1Click()
+void TMainForm::LoadProject(const std::string& path)
 {
-    cycle_.LoadFromFile(projectFile_);
-    statusPanels_[1]->setText(Text(projectFile_));
+    cycle_.LoadFromFile(path);
+    projectFile_ = path;
+    ShowProjectFile();
     ShowCycle();
     SolveCycle();
+}
+
+void TMainForm::Open1Click()
+{
+    const QFileInfo current(Text(projectFile_));
+    OpenDialog->setDirectory(current.absolutePath());
+    OpenDialog->selectFile(QString());
+    if (OpenDialog->exec() != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty())
+        return;
+    LoadProject(OpenDialog->selectedFiles().front().toStdString());
+    RememberProjectFile();
+}
+
+void TMainForm::RecentFileClick(int k)
+{
+    const std::vector<std::string> files = ::RecentFiles(settings_);
+    if (k < 0 || k >= static_cast<int>(files.size()))
+        return;
+    const std::string path = files[k];
+    if (!QFileInfo(Text(path)).isFile()) {
+        RemoveRecentFile(settings_, path);
+        ShowRecentFiles();
+        ShowMessage("The project file " + path + " is no longer there; it has been taken off the list of recent files.");
+        return;
+    }
+    LoadProject(path);
+    RememberProjectFile();
+}
+
+void TMainForm::RememberProjectFile()
+{
+    AddRecentFile(settings_, projectFile_);
+    ShowRecentFiles();
+}
+
+void TMainForm::ShowRecentFiles()
+{
+    const std::vector<std::string> files = ::RecentFiles(settings_);
+    const QFontMetrics metrics(font());
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        QAction* action = RecentFiles[k];
+        const bool used = k < static_cast<int>(files.size());
+        action->setVisible(used);
+        if (!used)
+            continue;
+        const QString path = Text(files[k]);
+        QString shown = ElidePath(QDir::toNativeSeparators(path), metrics, kRecentFileTextWidth);
+        action->setText(QString("&%1 %2").arg(k + 1).arg(shown.replace('&', "&&")));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+    }
+    recentSeparator_->setVisible(!files.empty());
+}
+
+void TMainForm::Load1Click()
+{
+    LoadProject(projectFile_);
 }
 
 void TMainForm::Save1Click()
@@ -52,8 +116,9 @@ void TMainForm::SaveAs1Click()
     if (SaveDialog->exec() != QDialog::Accepted || SaveDialog->selectedFiles().isEmpty())
         return;
     projectFile_ = SaveDialog->selectedFiles().front().toStdString();
-    statusPanels_[1]->setText(Text(projectFile_));
+    ShowProjectFile();
     cycle_.SaveToFile(projectFile_);
+    RememberProjectFile();
 }
 
 void TMainForm::Reset1Click()
@@ -103,7 +168,7 @@ void TMainForm::PastefromClipboard1Click()
     cycle_.PutClipText(lines);
     ShowCycle();
     projectFile_ = PathJoin(vars_.projects_path, "temp.rdf");
-    statusPanels_[1]->setText(Text(projectFile_));
+    ShowProjectFile();
 }
 
 void TMainForm::Diagnosis1Click()

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QShowEvent>
@@ -16,6 +17,7 @@
 
 #include "ui/aboutbox.h"
 #include "widgets/clicklabel.h"
+#include "core/datarange.h"
 #include "core/errors.h"
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
@@ -24,6 +26,7 @@
 #include "widgets/messages.h"
 #include "widgets/navigationkeys.h"
 #include "core/numtext.h"
+#include "ui/pathlabel.h"
 #include "core/pathjoin.h"
 #include "widgets/qttext.h"
 
@@ -69,6 +72,12 @@ TMainForm::TMainForm(TRefrigLib& lib, const TAppVariables& vars, TJsonDoc& setti
     SaveDialog->setNameFilter("Kelvora data file (*.rdf *.RDF)");
     SaveDialog->setDefaultSuffix("rdf");
     SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+
+    OpenDialog = new QFileDialog(this, "Load Kelvora File");
+    OpenDialog->setObjectName("OpenDialog");
+    OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog->setNameFilter("Kelvora data file (*.rdf *.RDF)");
 
     // The menu's Ctrl+C and Ctrl+V act on the whole cycle, also from inside a field.
     SetClipboardKeysToWindow(this, true);
@@ -163,6 +172,21 @@ void TMainForm::BuildMenus()
         connect(action, &QAction::triggered, this, [this, handler = row.handler] { RunCommand([&] { (this->*handler)(); }); });
         this->*row.action = action;
     }
+    // The recent files stand between the last separator and "&Exit", with a
+    // separator of their own.
+    QMenu* file = menuBar()->actions().front()->menu();
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString("RecentFile%1").arg(k + 1));
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, k] { RunCommand([&] { RecentFileClick(k); }); });
+        file->insertAction(Exit1, action);
+        RecentFiles[k] = action;
+    }
+    recentSeparator_ = file->insertSeparator(Exit1);
+    recentSeparator_->setVisible(false);
+    ShowRecentFiles();
+
     // Their windows come with their own modules (SetCommandWindow).
     for (QAction* action : {SimpleMeasurement1, Faultfindingchart1, txValve1, CompressorSelector1})
         action->setEnabled(false);
@@ -174,14 +198,21 @@ void TMainForm::BuildStatusBar()
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(kStatusBarHeight);
-    const char* const designs[] = {"Kelvora Status", "File name..."};
-    for (int i = 0; i < 2; ++i) {
-        auto* panel = new QLabel(designs[i], bar);
-        panel->setObjectName(QString("StatusPanel%1").arg(i + 1));
-        panel->setFixedWidth(kStatusPanelWidth);
-        bar->addWidget(panel);
-        statusPanels_[i] = panel;
-    }
+    // A warning is read whole; the file panel gives way and elides its folder.
+    statusPanel_ = new QLabel("Kelvora Status", bar);
+    statusPanel_->setObjectName("StatusPanel1");
+    statusPanel_->setMinimumWidth(kStatusPanelWidth);
+    statusPanel_->setMaximumWidth(kPanelWidth - kStatusFileMinWidth);
+    bar->addWidget(statusPanel_);
+    filePanel_ = new TPathLabel("File name...", bar);
+    filePanel_->setObjectName("StatusPanel2");
+    filePanel_->setMinimumWidth(kStatusFileMinWidth);
+    bar->addWidget(filePanel_, 1);
+}
+
+void TMainForm::ShowProjectFile()
+{
+    filePanel_->SetPath(Text(projectFile_));
 }
 
 void TMainForm::SetAboutBox(TAboutBox* about)
@@ -205,17 +236,17 @@ void TMainForm::ShowWindow(TMainWindowCommand command)
 
 void TMainForm::SetStatusText(const QString& text)
 {
-    statusPanels_[0]->setText(text);
+    statusPanel_->setText(text);
 }
 
 QString TMainForm::StatusText() const
 {
-    return statusPanels_[0]->text();
+    return statusPanel_->text();
 }
 
 QString TMainForm::FileStatusText() const
 {
-    return statusPanels_[1]->text();
+    return filePanel_->Path();
 }
 
 void TMainForm::Put(TFmtEdit* field, double value)
@@ -278,6 +309,7 @@ void TMainForm::SolveCycle()
         solved_ = false;
         SetStatusText(kNotAbleToCalculate);
     }
+    SetStatusText(StatusText() + Text(DataRangeNote(cycle_)));
     ShowCycle();
 }
 

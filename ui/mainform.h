@@ -7,6 +7,7 @@
 
 #include "core/cycle.h"
 #include "core/jsondoc.h"
+#include "env/recentfiles.h"
 #include "env/uglobal.h"
 
 class QAction;
@@ -16,6 +17,7 @@ class QLabel;
 class TAboutBox;
 class TClickLabel;
 class TFmtEdit;
+class TPathLabel;
 struct TSaturationSide;
 
 // Windows that a command of the main window shows modally. Each comes with its
@@ -61,7 +63,8 @@ public:
     void SolveCycle();
 
     const std::string& ProjectFile() const { return projectFile_; }
-    // Status bar: panel 1 for status and warnings, panel 2 for the project file.
+    // Status bar: panel 1 for status and warnings, as wide as its text needs (300
+    // pixels at least); panel 2, the rest, for the project file.
     void SetStatusText(const QString& text);
     QString StatusText() const;
     QString FileStatusText() const;
@@ -107,8 +110,10 @@ public:
     QWidget* Panel1 = nullptr; // the picture with the fields on it
     QLabel* Image1 = nullptr;  // the cycle picture
     QFileDialog* SaveDialog = nullptr;
+    QFileDialog* OpenDialog = nullptr; // "Load Kelvora File"
 
     // Menu items.
+    QAction* Open1 = nullptr;
     QAction* Load1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
@@ -132,8 +137,13 @@ public:
     QAction* Index1 = nullptr;
     QAction* Website1 = nullptr;
     QAction* About1 = nullptr;
+    // The project files used last, above "&Exit"; hidden while unused.
+    QAction* RecentFiles[kRecentFileCount] = {};
 
     // Commands.
+    // Asks for a project file in the folder of ProjectFile and loads it as Load
+    // does; it becomes ProjectFile.
+    void Open1Click();
     void Load1Click();
     void Save1Click();
     void SaveAs1Click();
@@ -158,6 +168,9 @@ public:
     void Website1Click();
     void About1Click();
     void RefLabelClick();
+    // Loads entry `k` of the recent files as Open does; a file that is gone is
+    // taken off the list with a message.
+    void RecentFileClick(int k);
 
     // What leaving a changed field recomputes (the window calls them only when the
     // field's Modified flag is set, and marks itself not solved afterwards).
@@ -187,6 +200,12 @@ private:
     static void Put(TFmtEdit* field, double value);
     TFmtEdit* FieldOf(double TKelvora::*value) const;
     void ShowWindow(TMainWindowCommand command);
+    // Loads `path` into the model; only then it becomes ProjectFile (so that a
+    // file that is no project is never overwritten by a later Save), and the
+    // window shows and solves it.
+    void LoadProject(const std::string& path);
+    void RememberProjectFile();
+    void ShowRecentFiles();
     void Launch(int companion, const std::string& text);
 
     // The linking steps of one side of the cycle.
@@ -204,5 +223,10 @@ private:
     bool firstActivation_ = true;
     TAboutBox* about_ = nullptr;
     std::function<void()> windows_[mwCompressorSelector + 1];
-    QLabel* statusPanels_[2] = {};
+    // Status panel 2: the project file, its folder elided to fit, the whole path
+    // as the tooltip.
+    void ShowProjectFile();
+    QLabel* statusPanel_ = nullptr;
+    TPathLabel* filePanel_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
 };

@@ -83,6 +83,7 @@ const TMainLabelRow kLabels[] = {
 
 const TMenuRow kMenus[] = {
     {mrMenu, "&File", nullptr, nullptr, nullptr, nullptr},
+    {mrItem, "&Open...", "Ctrl+O", "Open1", &M::Open1, &M::Open1Click},
     {mrItem, "&Load", nullptr, "Load1", &M::Load1, &M::Load1Click},
     {mrItem, "&Save", "Ctrl+S", "Save1", &M::Save1, &M::Save1Click},
     {mrItem, "Save &As...", nullptr, "SaveAs1", &M::SaveAs1, &M::SaveAs1Click},

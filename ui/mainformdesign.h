@@ -16,6 +16,8 @@ inline constexpr int kPanelWidth = 616;
 inline constexpr int kPanelHeight = 404;
 inline constexpr int kStatusBarHeight = 19;
 inline constexpr int kStatusPanelWidth = 300;
+// The file panel keeps room for a file name however long a warning is.
+inline constexpr int kStatusFileMinWidth = 160;
 
 // Field geometry: each caption stands right-aligned just left of its field, each
 // units label just right of it.

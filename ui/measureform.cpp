@@ -187,12 +187,13 @@ void TMeasureForm::edLiquidExit()
     Recalculate();
 }
 
-void TMeasureForm::showEvent(QShowEvent* e)
+// Placed before it appears: the first time before its window exists, so that the
+// window manager puts the frame at the stored corner instead of the inside area.
+void TMeasureForm::setVisible(bool visible)
 {
-    QDialog::showEvent(e);
-    if (!JsonHas(settings_, kFormKey))
-        return;
-    RestoreFormPosition(*this, settings_, kFormKey);
+    if (visible && !isVisible() && JsonHas(settings_, kFormKey))
+        RestoreFormPosition(*this, settings_, kFormKey);
+    QDialog::setVisible(visible);
 }
 
 void TMeasureForm::done(int result)

@@ -46,8 +46,8 @@ public:
     void edDischargeExit();
     void edLiquidExit();
 
-protected:
-    void showEvent(QShowEvent* e) override;
+    // Every showing takes the position stored under "MeasureForm".
+    void setVisible(bool visible) override;
 
 private:
     void FieldExit(TFmtEdit* field, void (TMeasureForm::*handler)());

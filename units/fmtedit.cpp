@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPalette>
 #include <QStringView>
 #include <QTimer>
 
@@ -245,8 +246,27 @@ void TFmtEdit::TakeFocusBack()
     QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
+// A result the user cannot type into looks like one: the background of the window
+// instead of the entry colour, and the plain pointer instead of the text beam. It
+// follows the read-only flag whenever that changes.
+void TFmtEdit::ShowReadOnlyLook()
+{
+    if (isReadOnly()) {
+        QPalette tinted = palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            tinted.setColor(group, QPalette::Base, tinted.color(group, QPalette::Window));
+        setPalette(tinted);
+        setCursor(Qt::ArrowCursor);
+    } else {
+        setPalette(QPalette()); // the inherited entry colours again
+        setCursor(Qt::IBeamCursor);
+    }
+}
+
 bool TFmtEdit::event(QEvent* e)
 {
+    if (e->type() == QEvent::ReadOnlyChange)
+        ShowReadOnlyLook();
     if (e->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(e);
         // While an edit is pending Escape reverts it; a dialog's cancel must not see it.

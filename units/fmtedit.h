@@ -17,7 +17,8 @@ class TFmtEditLabel;
 //
 // Typing is filtered by the format; Enter, leaving the field or CommitEdit
 // clean the text up, clamp it into the range and rewrite it; a clamped entry
-// beeps and keeps the focus. Escape brings back the text at entry.
+// beeps and keeps the focus. Escape brings back the text at entry. A read-only
+// field (a result) shows the window's background and the plain pointer.
 class TFmtEdit : public QLineEdit {
     Q_OBJECT
 
@@ -107,6 +108,7 @@ private:
     void PushState();
     void RefreshUnitsLabel();
     void TakeFocusBack();
+    void ShowReadOnlyLook();
 
     TFmtField field_;
     QPointer<QLabel> unitsLabel_;

@@ -6,6 +6,7 @@
 // --overlay also writes the cycle pictures with their windows' controls drawn over
 // them, for checking the layout by eye; these check images are not installed.
 
+#include "art/appicon.h"
 #include "art/cyclepicture.h"
 #include "art/faultpictures.h"
 #include "art/gifwriter.h"
@@ -14,6 +15,7 @@
 #include "art/measurepicture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -78,6 +80,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kelvora-art: %s\n", qPrintable(error));
         ok = false;
     }
+    // The application icon for the desktop's icon theme, as bitmaps and scalable.
+    for (int size : art::kAppIconSizes)
+        ok = Save(art::AppIcon(size), out.filePath(QString("icons/%1x%1/kelvora.png").arg(size))) && ok;
+    QFile svg(out.filePath("icons/scalable/kelvora.svg"));
+    QDir().mkpath(QFileInfo(svg).path());
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(art::AppIconSvg().toUtf8()) < 0 || !svg.flush()) {
+        std::fprintf(stderr, "kelvora-art: cannot write %s\n", qPrintable(svg.fileName()));
+        ok = false;
+    }
+    svg.close();
     if (args.size() == 4) {
         const QDir check(args[3]);
         ok = Save(art::MainCycleOverlay(), check.filePath("cycle-overlay.png")) && ok;

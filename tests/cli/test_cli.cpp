@@ -1,6 +1,7 @@
 // kelvora-cli run as a program on fixture files: output lines, exit codes, messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
@@ -124,6 +125,26 @@ TEST_F(Cli, SolveThatFailsStillPrintsTheModel)
     EXPECT_EQ(raised.code, 1);
     EXPECT_EQ(raised.err, "Warning: Not able to calculate result with this data...\n");
     EXPECT_EQ(SplitTextLines(raised.out).size(), 34u);
+}
+
+TEST_F(Cli, SolveOutsideTheDataRangeWarnsAndStillPrintsTheSolvedCycle)
+{
+    // Condensing at 65 °C, beyond the built-in R22 record's −60…60 °C.
+    TJsonDoc doc = *JsonLoadFile(Project("hot.rdf"));
+    doc["tc"] = 65.0;
+    doc["SDT"] = 65.0;
+    JsonSaveFile(doc, dir.File("hot.rdf"));
+    const auto r = Run({"solve", dir.File("hot.rdf"), "--library", library});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Warning: outside the data range of R22 (\u221260\u202660 \u00B0C)\n");
+    const auto lines = SplitTextLines(r.out);
+    ASSERT_EQ(lines.size(), 34u);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "tc=65.000"), lines.end());
+
+    // batch takes the same outcome: the row is a warning, the run exits 1.
+    const auto batch = Run({"batch", dir.File("hot.rdf"), "--library", library});
+    EXPECT_EQ(batch.code, 1);
+    EXPECT_NE(batch.out.find(",warning,"), std::string::npos) << batch.out;
 }
 
 TEST_F(Cli, RefusedProjects)

@@ -9,7 +9,9 @@
 #include <cmath>
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "core/errors.h"
 #include "tests/support/fuzzscratch.h"
@@ -60,14 +62,21 @@ void EveryProperty(TRefrigLib& lib)
     }
 }
 
+// The records already swept in this run, by position and loaded name: selecting
+// the same record again (by name, number, next or prior, or a failed selection that
+// keeps it) gives the same properties, so each distinct record is swept once and
+// the fuzzer spends its time on new inputs.
+using TSwept = std::set<std::pair<int, std::string>>;
+
 template <class F>
-void Select(TRefrigLib& lib, F selection)
+void Select(TRefrigLib& lib, TSwept& swept, F selection)
 {
     try {
         selection();
     } catch (const KelvoraError&) {
     }
-    EveryProperty(lib);
+    if (swept.emplace(lib.GetIndex(), lib.LoadedName()).second)
+        EveryProperty(lib);
 }
 
 } // namespace
@@ -79,20 +88,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The index: sorted without regard to case, each name once.
     for (std::size_t i = 1; i < names.size(); ++i)
         FUZZ_CHECK(LowerCase(names[i - 1]) < LowerCase(names[i]));
+    TSwept swept;
     const int count = static_cast<int>(std::min<std::size_t>(names.size(), 4));
     for (int i = 0; i < count; ++i) {
         bool selected = false;
-        Select(lib, [&] {
+        Select(lib, swept, [&] {
             lib.SelectByIndex(i);
             selected = true;
         });
         FUZZ_CHECK(!selected || lib.GetIndex() == i);
     }
-    Select(lib, [&] { lib.SelectByName("R22"); });
-    Select(lib, [&] { lib.SelectByNumber(0); });
+    Select(lib, swept, [&] { lib.SelectByName("R22"); });
+    Select(lib, swept, [&] { lib.SelectByNumber(0); });
     if (!names.empty()) {
-        Select(lib, [&] { lib.SelectNext(); });
-        Select(lib, [&] { lib.SelectPrior(); });
+        Select(lib, swept, [&] { lib.SelectNext(); });
+        Select(lib, swept, [&] { lib.SelectPrior(); });
     }
     return 0;
 }

@@ -145,6 +145,16 @@ TEST_F(ClipText, RefusedTextsChangeNothing)
         EXPECT_STREQ(e.what(), "Invalid refrigerant!");
     }
     EXPECT_THROW(k.PutClipText(firstLines(33)), ListIndexError);
+    // A short text says what is wrong with it at the plant, not which list index failed.
+    for (const size_t n : {size_t(0), size_t(5), size_t(33)}) {
+        try {
+            k.PutClipText(n == 0 ? std::vector<std::string>{} : firstLines(n));
+            ADD_FAILURE() << n << " lines accepted";
+        } catch (const ListIndexError& e) {
+            EXPECT_EQ(std::string(e.what()), "The text on the clipboard is not a complete Kelvora cycle (" +
+                                                 std::to_string(n) + " of 34 lines).");
+        }
+    }
 
     // An unknown refrigerant is no error here: the library loads its default record.
     k.PutClipText(with(1, "rnum=R999"));

@@ -109,6 +109,30 @@ TEST_F(LibraryFile, RepeatedSelectionReadsTheFileOnce)
     EXPECT_EQ(lib.Data().PCrit, 5000.0);
 }
 
+TEST_F(LibraryFile, HeldFileServesEverySelectionFromOneRead)
+{
+    Write(kThreeFluids);
+    TRefrigLib lib("");
+    lib.HoldLibraryFile(true);
+    const int atStart = lib.FileReads();
+    lib.OpenLibraryFile(path_);
+    EXPECT_EQ(lib.FileReads(), atStart + 1);
+    for (const char* name : {"R22", "R404A", "R134a", "R22", "R999", "R404A"})
+        lib.SelectByName(name);
+    lib.SelectByNumber(1);
+    EXPECT_EQ(lib.FileReads(), atStart + 1);
+    EXPECT_EQ(lib.GetName(), "R404A");
+
+    // The held text is the file as opened: a change on disk waits for the next opening.
+    Write(std::string(kThreeFluids) + "[R22]\r\nPCrit=5000\r\n");
+    lib.SelectByName("R22");
+    EXPECT_EQ(lib.Data().PCrit, 4990.0);
+    lib.OpenLibraryFile(path_);
+    lib.SelectByName("R22");
+    EXPECT_EQ(lib.Data().PCrit, 5000.0);
+    EXPECT_EQ(lib.FileReads(), atStart + 2);
+}
+
 TEST_F(LibraryFile, MissingNameLoadsTheDefaultAndForgetsThePreviousName)
 {
     Write(kThreeFluids);

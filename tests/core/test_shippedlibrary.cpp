@@ -1,8 +1,13 @@
-// The library file an installation ships: every section loads and computes.
+// The library file an installation ships: every section loads and computes, and
+// the figures the help pages and the README quote are the ones it gives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 
+#include "core/cliptext.h"
+#include "core/cycle.h"
 #include "core/errors.h"
 #include "core/refriglib.h"
 #include "core/refrigsummary.h"
@@ -33,6 +38,63 @@ TEST(ShippedLibrary, R22AgreesWithPublishedSaturationPressure)
     EXPECT_EQ(lib.LastWarning, rwNone);
     EXPECT_EQ(lib.GetNumber(), 0);
     EXPECT_NEAR(lib.DewP(0) / 497990.0, 1.0, 0.005); // 497.99 kPa at 0 °C
+}
+
+namespace {
+
+// The key=value lines of the exchange text quoted in `text` between the line that
+// starts with `from` and the next line that starts with `to`.
+std::vector<std::string> QuotedValueLines(const std::string& text, const std::string& from, const std::string& to)
+{
+    std::vector<std::string> quoted;
+    std::istringstream in(text);
+    std::string line;
+    bool inside = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string trimmed = line.substr(std::min(line.find_first_not_of(' '), line.size()));
+        if (!inside) {
+            inside = trimmed.rfind(from, 0) == 0;
+            continue;
+        }
+        if (trimmed.rfind(to, 0) == 0 && !to.empty())
+            break;
+        if (trimmed.find('=') != std::string::npos)
+            quoted.push_back(trimmed);
+    }
+    return quoted;
+}
+
+} // namespace
+
+// The start-up project as the window shows it after loading it: solved with the
+// isentropic efficiency given, with the shipped library.
+TEST(ShippedLibrary, HelpAndReadmeQuoteTheStartUpProjectAsItSolves)
+{
+    TRefrigLib lib(kShippedLibrary);
+    TKelvora k(lib);
+    k.LoadFromFile(std::string(KELVORA_SOURCE_DIR) + "/assets/Projects/Default.rdf");
+    k.Solve(smIeGiven);
+    ASSERT_EQ(k.ErrCount, 0);
+    const std::vector<std::string> clip = k.GetClipText();
+    struct Quote {
+        const char* file;
+        const char* from;
+        const char* to;
+    };
+    const Quote quotes[] = {
+        {"/assets/Help/files.htm", "<pre>Kelvora 1.2.0.0", "...</pre>"},
+        {"/README.md", "Kelvora 1.2.0.0", "Exit codes"},
+    };
+    for (const Quote& q : quotes) {
+        SCOPED_TRACE(q.file);
+        const std::string text = TTempFolder::Read(std::string(KELVORA_SOURCE_DIR) + q.file);
+        const auto lines = QuotedValueLines(text, q.from, q.to);
+        EXPECT_GE(lines.size(), 3u) << "the quoted example was not found";
+        for (const auto& line : lines)
+            EXPECT_NE(std::find(clip.begin(), clip.end(), line), clip.end()) << line;
+    }
 }
 
 TEST(RefrigSummaryLines, ShowsThePickersNineLines)

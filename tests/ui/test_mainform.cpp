@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include "ui/aboutbox.h"
 #include "widgets/clicklabel.h"
 #include "core/numtext.h"
+#include "ui/pathlabel.h"
 
 namespace {
 
@@ -76,6 +78,10 @@ TEST_F(MainWindowTest, DesignBeforeTheFirstActivation)
         EXPECT_EQ(field->geometry(), QRect(row.at, QSize(52, 21)));
         EXPECT_EQ(field->text(), row.text);
         EXPECT_EQ(field->isReadOnly(), row.readOnly);
+        // Results do not look like the fields one types into.
+        const QPalette& look = field->palette();
+        EXPECT_EQ(look.color(QPalette::Base) == look.color(QPalette::Window), row.readOnly);
+        EXPECT_EQ(field->cursor().shape(), row.readOnly ? Qt::ArrowCursor : Qt::IBeamCursor);
         ASSERT_NE(field->UnitsLabel(), nullptr);
         EXPECT_EQ(field->UnitsLabel()->text(), QString::fromUtf8(row.units));
         EXPECT_EQ(field->UnitsLabel()->x(), row.at.x() + 55);
@@ -112,24 +118,15 @@ TEST_F(MainWindowTest, MenusInOrderWithAccessKeysAndShortcuts)
         if (!top->menu())
             continue;
         for (QAction* item : top->menu()->actions()) {
+            if (!item->isVisible())
+                continue; // the recent files, none yet
             const QString keys = item->shortcut().toString(QKeySequence::PortableText);
             seen << "  " + (item->isSeparator() ? "-" : item->text()) + (keys.isEmpty() ? "" : " " + keys);
         }
     }
     const QStringList expected = {
-        "&File",
-        "  &Load",
-        "  &Save Ctrl+S",
-        "  Save &As...",
-        "  -",
-        "  &Reset...",
-        "  -",
-        "  &Exit",
-        "&Edit",
-        "  Simple Measurement",
-        "  Fault finding chart",
-        "  -",
-        "  &Copy to Clipboard Ctrl+C",
+        "&File", "  &Open... Ctrl+O", "  &Load", "  &Save Ctrl+S", "  Save &As...", "  -", "  &Reset...", "  -", "  &Exit",
+        "&Edit", "  Simple Measurement", "  Fault finding chart", "  -", "  &Copy to Clipboard Ctrl+C",
         "  Paste from Clipboard Ctrl+V",
         "&View",
         "  &Report",
@@ -158,6 +155,59 @@ TEST_F(MainWindowTest, MenusInOrderWithAccessKeysAndShortcuts)
         EXPECT_FALSE(later->isEnabled()) << later->text().toStdString();
     EXPECT_TRUE(window.Diagnosis1->isEnabled());
     EXPECT_TRUE(window.Report1->isEnabled()) << "the window's own command";
+}
+
+TEST(ElidePath, KeepsTheFileNameAndShortensTheFolder)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString path = "/home/technician/Documents/Customers/North Street Cold Store/plant room two.rdf";
+    EXPECT_EQ(ElidePath(path, metrics, metrics.horizontalAdvance(path)), path) << "what fits stays";
+    for (const int width : {300, 200}) {
+        SCOPED_TRACE(width);
+        const QString shown = ElidePath(path, metrics, width);
+        EXPECT_LE(metrics.horizontalAdvance(shown), width);
+        EXPECT_TRUE(shown.endsWith("/plant room two.rdf")) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith("/h")) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    }
+    const int tight = metrics.horizontalAdvance(QString::fromUtf8("/…/plant room two.rdf"));
+    EXPECT_TRUE(ElidePath(path, metrics, tight).endsWith("/plant room two.rdf"));
+    EXPECT_LE(metrics.horizontalAdvance(ElidePath(path, metrics, tight)), tight);
+    // A name too long for the room on its own loses its middle, never its end.
+    const QString narrow = ElidePath(path, metrics, 60);
+    EXPECT_LE(metrics.horizontalAdvance(narrow), 60);
+    EXPECT_TRUE(narrow.endsWith("rdf")) << narrow.toStdString();
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheFileNameAndTheWholeWarning)
+{
+    const std::string deep = dir.File("Customers/North Street Cold Store Limited/Machine room two/Projects");
+    std::filesystem::create_directories(deep);
+    std::filesystem::copy_file(dir.File("Projects/Default.rdf"), deep + "/Default.rdf");
+    vars.projects_path = deep;
+    Open();
+    const int width = form->width();
+    const QString path = QString::fromStdString(deep + "/Default.rdf");
+    auto* file = form->findChild<QLabel*>("StatusPanel2");
+    auto* status = form->findChild<QLabel*>("StatusPanel1");
+    ASSERT_TRUE(file && status);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->FileStatusText(), path);
+    EXPECT_EQ(file->toolTip(), path);
+    EXPECT_TRUE(file->text().endsWith("/Default.rdf")) << file->text().toStdString();
+    EXPECT_TRUE(file->text().contains(QChar(0x2026))) << file->text().toStdString();
+    EXPECT_LE(file->fontMetrics().horizontalAdvance(file->text()), file->contentsRect().width());
+    EXPECT_GE(status->width(), 300);
+
+    // A warning is read whole; the window keeps its size and the file name stays.
+    TypeAndLeave(Field("IeEdit"), "1");
+    form->Solve1->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form->StatusText(), "Warning: Not able to calculate result with this data...");
+    EXPECT_GE(status->contentsRect().width(), status->fontMetrics().horizontalAdvance(form->StatusText()));
+    EXPECT_EQ(form->width(), width);
+    EXPECT_TRUE(file->text().endsWith("/Default.rdf")) << file->text().toStdString();
+    EXPECT_LE(file->fontMetrics().horizontalAdvance(file->text()), file->contentsRect().width());
 }
 
 TEST_F(MainWindowTest, FirstActivationLoadsAndSolvesTheStartUpProject)
@@ -357,4 +407,17 @@ TEST_F(MainWindowTest, EnterAndDownMoveToTheNextFieldUpToThePrevious)
     form->cbcond->setFocus(Qt::TabFocusReason);
     QTest::keyClick(form->cbcond, Qt::Key_Return);
     EXPECT_TRUE(form->cbcond->hasFocus());
+}
+
+TEST_F(MainWindowTest, ASolveOutsideTheDataRangeAddsTheNoteToTheStatus)
+{
+    Open();
+    form->cbcond->setChecked(true);
+    TypeAndLeave(Field("tcEdit"), "65");
+    QTest::keyClick(Field("tcEdit"), Qt::Key_F9);
+    EXPECT_EQ(form->StatusText(), "Solved... \u2014 outside the data range of R22 (\u221260\u202660 \u00B0C)");
+    EXPECT_TRUE(form->Solved());
+    TypeAndLeave(Field("tcEdit"), "45");
+    QTest::keyClick(Field("tcEdit"), Qt::Key_F9);
+    EXPECT_EQ(form->StatusText(), "Solved...");
 }

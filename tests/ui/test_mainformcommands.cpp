@@ -15,6 +15,7 @@
 #include "core/cliptext.h"
 #include "ui/companions.h"
 #include "env/platform.h"
+#include "env/recentfiles.h"
 
 namespace {
 
@@ -76,6 +77,134 @@ TEST_F(MainWindowTest, SaveAsThenLoadRoundTripsTheProject)
     EXPECT_DOUBLE_EQ(saved.sc, 6);
     EXPECT_DOUBLE_EQ(saved.tl, 39);
     EXPECT_TRUE(messages.empty());
+}
+
+namespace {
+
+// Answers the next file dialog as a user would: the path typed into its name field.
+void ChooseInNextFileDialog(const std::string& path, QString* title = nullptr, QString* folder = nullptr)
+{
+    OnNextModal<QFileDialog>([=](QFileDialog* dialog) {
+        if (title)
+            *title = dialog->windowTitle();
+        if (folder)
+            *folder = dialog->directory().absolutePath();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QString::fromStdString(path));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+QStringList RecentMenu(const TMainForm& form)
+{
+    QStringList texts;
+    for (QAction* action : form.RecentFiles)
+        if (action->isVisible())
+            texts << action->toolTip();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, OpenLoadsTheChosenFileAsLoadDoesAndRemembersIt)
+{
+    // A plant kept elsewhere: superheat 10 instead of the start-up project's 7.5.
+    std::filesystem::create_directories(dir.File("Customers"));
+    const std::string plant = dir.File("Customers/cold store.rdf");
+    {
+        TKelvora k(lib);
+        k.LoadFromFile(dir.File("Projects/Default.rdf"));
+        k.sh = 10;
+        k.SaveToFile(plant);
+    }
+    Open();
+    TypeAndLeave(Field("scEdit"), "8"); // replaced by the file, no question asked
+    QString title, folder;
+    ChooseInNextFileDialog(plant, &title, &folder);
+    Enter(Field("HPEdit"));
+    QTest::keyClick(Field("HPEdit"), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(title, "Load Kelvora File");
+    EXPECT_EQ(folder.toStdString(), std::filesystem::canonical(dir.File("Projects")).string());
+    EXPECT_EQ(form->OpenDialog->nameFilters().join(";;"), "Kelvora data file (*.rdf *.RDF)");
+
+    EXPECT_EQ(form->ProjectFile(), plant);
+    EXPECT_EQ(form->FileStatusText().toStdString(), plant);
+    EXPECT_EQ(Field("shEdit")->text(), "10.0");
+    EXPECT_EQ(Field("scEdit")->text(), "5.0");
+    EXPECT_EQ(Field("tsEdit")->text(), "15.0") << "solved after loading";
+    EXPECT_EQ(form->StatusText(), "Solved...");
+    EXPECT_EQ(RecentMenu(*form), QStringList{QString::fromStdString(plant)});
+    // The menu text keeps the file name and shortens the long scratch folder.
+    EXPECT_TRUE(form->RecentFiles[0]->text().startsWith("&1 /")) << form->RecentFiles[0]->text().toStdString();
+    EXPECT_TRUE(form->RecentFiles[0]->text().endsWith("/Customers/cold store.rdf"));
+    EXPECT_TRUE(messages.empty());
+
+    // The next Open starts in the plant's folder, and Load reloads the plant.
+    ChooseInNextFileDialog(dir.File("Projects/Default.rdf"), nullptr, &folder);
+    form->Open1->trigger();
+    EXPECT_EQ(folder.toStdString(), std::filesystem::canonical(dir.File("Customers")).string());
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
+    EXPECT_EQ(Field("shEdit")->text(), "7.5");
+    EXPECT_EQ(RecentMenu(*form), (QStringList{QString::fromStdString(dir.File("Projects/Default.rdf")),
+                                              QString::fromStdString(plant)}));
+    EXPECT_EQ(RecentFiles(settings), (std::vector<std::string>{dir.File("Projects/Default.rdf"), plant}));
+}
+
+TEST_F(MainWindowTest, OpenOfAFileThatIsNoProjectKeepsTheProjectFile)
+{
+    const std::string foreign = dir.Write("Projects/notes.rdf", "{\"some\": \"other program\"}");
+    Open();
+    ChooseInNextFileDialog(foreign);
+    form->Open1->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("notes.rdf"), std::string::npos) << messages[0];
+    // A later Save must not write over the other program's file.
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
+    EXPECT_EQ(form->FileStatusText().toStdString(), dir.File("Projects/Default.rdf"));
+    EXPECT_TRUE(RecentMenu(*form).isEmpty());
+
+    OnNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    form->Open1->trigger();
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, RecentFilesComeFromTheSettingsAndDropWhatIsGone)
+{
+    const std::string a = dir.File("Projects/a.rdf");
+    const std::string gone = dir.File("Projects/gone.rdf");
+    std::filesystem::copy_file(dir.File("Projects/Default.rdf"), a);
+    settings["RecentFiles"] = {a, gone};
+    Open();
+    ASSERT_EQ(RecentMenu(*form), (QStringList{QString::fromStdString(a), QString::fromStdString(gone)}));
+    EXPECT_TRUE(form->RecentFiles[1]->text().startsWith("&2 /"));
+    EXPECT_TRUE(form->RecentFiles[1]->text().endsWith("/gone.rdf"));
+
+    form->RecentFiles[1]->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "The project file " + gone +
+                               " is no longer there; it has been taken off the list of recent files.");
+    EXPECT_EQ(RecentMenu(*form), QStringList{QString::fromStdString(a)});
+    EXPECT_EQ(RecentFiles(settings), std::vector<std::string>{a});
+    EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
+
+    form->RecentFiles[0]->trigger();
+    EXPECT_EQ(form->ProjectFile(), a);
+    EXPECT_EQ(form->StatusText(), "Solved...");
+
+    // Save As puts its file on top; five at most are kept.
+    for (int k = 1; k <= 5; ++k) {
+        ChooseInNextFileDialog("plant" + std::to_string(k));
+        form->SaveAs1->trigger();
+    }
+    ASSERT_EQ(RecentFiles(settings).size(), 5u);
+    EXPECT_EQ(RecentFiles(settings).front(), dir.File("Projects/plant5.rdf"));
+    EXPECT_EQ(RecentFiles(settings).back(), dir.File("Projects/plant1.rdf"));
+    EXPECT_EQ(RecentMenu(*form).size(), 5);
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(MainWindowTest, SaveAsCancelledChangesNothing)
@@ -151,11 +280,13 @@ TEST_F(MainWindowTest, PasteRefusesTextsThatAreNoCycle)
     lowerCase[0] = "kelvora 1.2.0.0";
     std::vector<std::string> badRefrigerant = lines;
     badRefrigerant[1] = "ref=R22";
+    const std::vector<std::string> firstFive(lines.begin(), lines.begin() + 5);
     const std::pair<std::string, std::string> cases[] = {
         {"", "No text in the Clipboard!"},
         {JoinTextLines(lowerCase), "Clipboard has incorrect data signature!"},
         {"just some words", "Clipboard has incorrect data signature!"},
         {JoinTextLines(badRefrigerant), "Invalid refrigerant!"},
+        {JoinTextLines(firstFive), "The text on the clipboard is not a complete Kelvora cycle (5 of 34 lines)."},
     };
     for (const auto& [text, message] : cases) {
         messages.clear();

@@ -190,3 +190,28 @@ TEST_F(RefrigPickerTest, WithoutALibraryFileTheListIsEmpty)
     EXPECT_EQ(MemoLines(dialog)[0].toStdString(), none.Description()) << "the built-in record";
     EXPECT_TRUE(messages.empty());
 }
+
+TEST_F(RefrigPickerTest, TheShippedListBringsABlendFoundByItsFirstCharactersIntoViewWithItsCompositionAndGlide)
+{
+    TRefrigLib shipped(KELVORA_SOURCE_DIR "/assets/Common Files/RefLib8.rdf");
+    shipped.SelectByName("R22");
+    TRefrigTypeForm dialog(shipped);
+    dialog.open();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_EQ(dialog.RefrigList->count(), 23);
+
+    dialog.RefrigList->setFocus();
+    QTest::keyClicks(dialog.RefrigList, "R448");
+    EXPECT_EQ(shipped.GetName(), "R448A");
+    EXPECT_EQ(dialog.RefrigList->currentItem()->text(), "R448A");
+    const QRect shown = dialog.RefrigList->visualItemRect(dialog.RefrigList->currentItem());
+    EXPECT_TRUE(dialog.RefrigList->viewport()->rect().contains(shown)) << "scrolled to the chosen name";
+
+    const QStringList lines = MemoLines(dialog);
+    EXPECT_TRUE(lines[0].contains("R32/125/1234yf/134a/1234ze(E) (26/26/20/21/7)")) << lines[0].toStdString();
+    const double glide = shipped.Glide(1000.0 * dialog.edPress->Value());
+    EXPECT_GT(glide, 3.0) << "R448A is a blend with a wide glide";
+    EXPECT_EQ(lines[5].toStdString(), FormatNumber("Temperature Glide = %0.1f °C", glide));
+    EXPECT_TRUE(messages.empty());
+}

@@ -195,6 +195,35 @@ TEST_F(FmtEdit, ReadOnlyFieldTakesNoTyping)
     EXPECT_EQ(beeps, 0);
 }
 
+// A result looks like one: the window's background and the plain pointer, and the
+// look follows the flag both ways.
+TEST_F(FmtEdit, ReadOnlyFieldLooksLikeAResult)
+{
+    TFmtEditDesign design = kTemperatureF;
+    design.readOnly = true;
+    TFmtEdit* result = AddField(design);
+    TFmtEdit* entry = AddField(kTemperatureF);
+    Show();
+    const QPalette app = QApplication::palette(entry);
+    ASSERT_NE(app.color(QPalette::Base), app.color(QPalette::Window)) << "the style draws entries like the window";
+    const auto looksLikeResult = [&](const TFmtEdit* f) {
+        return f->palette().color(QPalette::Active, QPalette::Base) == app.color(QPalette::Active, QPalette::Window) &&
+               f->palette().color(QPalette::Inactive, QPalette::Base) == app.color(QPalette::Inactive, QPalette::Window) &&
+               f->cursor().shape() == Qt::ArrowCursor;
+    };
+    EXPECT_TRUE(looksLikeResult(result));
+    EXPECT_FALSE(looksLikeResult(entry));
+    EXPECT_EQ(entry->palette().color(QPalette::Base), app.color(QPalette::Base));
+    EXPECT_EQ(entry->cursor().shape(), Qt::IBeamCursor);
+
+    result->setReadOnly(false);
+    entry->setReadOnly(true);
+    EXPECT_FALSE(looksLikeResult(result));
+    EXPECT_EQ(result->palette().color(QPalette::Base), app.color(QPalette::Base));
+    EXPECT_EQ(result->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_TRUE(looksLikeResult(entry));
+}
+
 TEST_F(FmtEdit, CommitEditAppliesThePendingEntry)
 {
     TFmtEdit* f = AddField(kPlain);

@@ -313,8 +313,10 @@ void TCompForm::FileNamesClick()
     const std::string file = SelectedFile();
     if (!file.empty())
         comp_.SetFileName(file);
-    if (file.empty() || comp_.FileIndex() == -1)
+    if (file.empty() || comp_.FileIndex() == -1) {
+        ClearPerformance();
         return;
+    }
     statusText_->setText(Text(comp_.FileName()));
     Fill(CompNames, comp_.CompressorNames());
     if (autoSelect_) {
@@ -328,14 +330,30 @@ void TCompForm::FileNamesClick()
 void TCompForm::CompNamesClick()
 {
     const int row = CompNames->currentRow();
-    if (comp_.FileIndex() == -1 || row < 0)
+    if (comp_.FileIndex() == -1 || row < 0) {
+        ClearPerformance();
         return;
+    }
     if (!comp_.SelectCompressor(comp_.FileName(), row)) {
         ShowMessage("Error finding compressor in file");
         return;
     }
     if (ShowPerformance())
         ShowData();
+}
+
+bool TCompForm::ShowsCompressor() const
+{
+    return !SelectedFile().empty() && comp_.FileIndex() != -1 && CompNames->currentRow() >= 0;
+}
+
+// The model still holds the compressor loaded last, perhaps of another
+// refrigerant; without one of the shown lists the window shows no figures of it.
+void TCompForm::ClearPerformance()
+{
+    EdQe->setText("");
+    EdQc->setText("");
+    ShowStatus("");
 }
 
 bool TCompForm::ShowPerformance()
@@ -359,7 +377,8 @@ void TCompForm::ShowData()
 
 void TCompForm::Recalculate()
 {
-    ShowPerformance();
+    if (ShowsCompressor())
+        ShowPerformance();
 }
 
 void TCompForm::ShowStatus(const std::string& text)
@@ -376,6 +395,10 @@ QString TCompForm::StatusText() const
 // listed in order of capacity.
 bool TCompForm::SelectByCapacity()
 {
+    // Only among the compressors shown: with no file for the refrigerant the
+    // model's file is one of another refrigerant.
+    if (SelectedFile().empty() || comp_.FileIndex() == -1)
+        return false;
     TCapacityList list;
     if (!RunCommand([&] { list = comp_.ListCapacities(kAllCompressors, kNoLimit, te_, tc_); }))
         return false;

@@ -117,6 +117,10 @@ private:
     // Shows the loaded compressor's capacity and heat rejection at (te, tc) and
     // its status; false when the evaluation failed (its message has been shown).
     bool ShowPerformance();
+    // A compressor of the shown file is selected (and loaded in the model).
+    bool ShowsCompressor() const;
+    // No figures and the plain status, while no compressor of the lists is shown.
+    void ClearPerformance();
     void RefrigerantChanged();
     bool Ask(const QString& question);
     std::string SelectedFile() const;

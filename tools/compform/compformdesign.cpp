@@ -2,8 +2,11 @@
 // the two lists above, the fields and the data text below, the status line.
 #include "tools/compform/compform.h"
 
+#include <algorithm>
 #include <iterator>
+#include <string>
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +24,7 @@
 #include "widgets/toolwindow.h"
 #include "units/fmtedit.h"
 #include "units/fmteditlabel.h"
+#include "core/refriglib.h"
 
 namespace {
 
@@ -111,6 +115,15 @@ void TCompForm::BuildControls()
     refrigFont.setUnderline(true);
     RefrigLabel->setFont(refrigFont);
     RefrigLabel->setToolTip("Choose the refrigerant");
+    // Room for the longest name of the library, so that the arrows keep their place
+    // whichever name stands beside them: pressing one repeatedly without moving the
+    // pointer steps through the refrigerants.
+    const QFontMetrics metrics(refrigFont);
+    int nameWidth = metrics.horizontalAdvance(RefrigLabel->text());
+    for (const std::string& name : lib_.RefrigNames())
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(name)));
+    RefrigLabel->setMinimumWidth(nameWidth + 2 * RefrigLabel->margin() + 2);
+    RefrigLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* gap = new QWidget(this);
     gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     frame.bar->addWidget(gap);

@@ -226,10 +226,12 @@ void TTxValveForm::FormCreate()
     LoadSettings();
     for (const auto& name : lib_.RefrigNames())
         CBRefrig->addItem(Text(name));
-    if (CBRefrig->count() > 0) {
-        CBRefrig->setCurrentIndex(0);
-        RunCommand([this] { lib_.SelectByIndex(0); });
-    }
+    // Only the list's own position: the refrigerant in force belongs to the main
+    // window, and a set-up that selected here would change what the next solve
+    // works with behind its back (after a start-up project that failed to load).
+    const int current = CBRefrig->findText(Text(lib_.GetName()), Qt::MatchFixedString);
+    if (CBRefrig->count() > 0)
+        CBRefrig->setCurrentIndex(current >= 0 ? current : 0);
 }
 
 namespace {

@@ -365,6 +365,70 @@ TEST_F(CompFormTest, RefrigerantArrowsAndPicker)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(CompFormTest, WithoutAFileForTheRefrigerantNoFiguresAndNoSearch)
+{
+    WriteRising(); // nothing for R2
+    TCompForm& f = Open();
+    TypeAndLeave(f.EdQe, "8");
+    QTest::mouseClick(f.SelBtn, Qt::LeftButton);
+    ASSERT_EQ(Current(f.CompNames), "A10");
+    ASSERT_EQ(f.EdQe->text(), "10.000");
+
+    QTest::mousePress(f.Image2, Qt::LeftButton);
+    ASSERT_EQ(f.RefrigLabel->text(), "R2");
+    EXPECT_EQ(f.FileNames->count(), 0);
+    EXPECT_EQ(f.CompNames->count(), 0);
+    EXPECT_EQ(f.EdQe->text(), "") << "no capacity of the R22 compressor still loaded";
+    EXPECT_EQ(f.EdQc->text(), "");
+    EXPECT_EQ(f.DataMemo->toPlainText(), "");
+    EXPECT_EQ(f.StatusText(), "Select compressor...");
+
+    // Neither new conditions nor the find button bring the R22 compressor back.
+    TypeAndLeave(f.EdEvapTemp, "0");
+    EXPECT_EQ(f.EdQe->text(), "");
+    TypeAndLeave(f.EdQe, "15");
+    QTest::mouseClick(f.SelBtn, Qt::LeftButton);
+    EXPECT_EQ(f.CompNames->count(), 0);
+    EXPECT_EQ(f.EdQe->text(), "15.000");
+    EXPECT_EQ(f.EdQc->text(), "");
+    EXPECT_EQ(comp.CompName(), "A10") << "the model is left alone";
+
+    // Back at R22 the wanted capacity picks again.
+    QTest::mousePress(f.Image1, Qt::LeftButton);
+    EXPECT_EQ(Current(f.FileNames), "A-R22.cmp");
+    EXPECT_EQ(Current(f.CompNames), "A20");
+    EXPECT_EQ(f.EdQe->text(), "20.000");
+    EXPECT_TRUE(messages.empty());
+}
+
+// Names of very different widths beside the arrows: pressing the left arrow three
+// times at one spot of the screen steps back three refrigerants.
+TEST_F(CompFormTest, RefrigerantArrowsKeepTheirPlace)
+{
+    TRefrigLib names(dir.Write("Names.rdf", "[R22]\r\nRNumber=R22\r\n[R290]\r\nRNumber=R290\r\n"
+                                            "[R1234ze(E)]\r\nRNumber=R1234ze(E)\r\n[R32]\r\nRNumber=R32\r\n"));
+    names.SelectByName("R290");
+    WriteRising(); // data files, so that the selector asks for no folder
+    TComp model(names);
+    model.SetDataFolder(data);
+    TCompForm f(model, names, nullptr);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QPoint spot = f.Image1->mapTo(&f, f.Image1->rect().center());
+    const QPoint nextSpot = f.Image2->mapTo(&f, f.Image2->rect().center());
+    ASSERT_EQ(names.RefrigNames(), (std::vector<std::string>{"R1234ze(E)", "R22", "R290", "R32"}));
+    for (const char* expected : {"R22", "R1234ze(E)", "R32"}) {
+        QWidget* under = f.childAt(spot);
+        ASSERT_EQ(under, f.Image1) << "before stepping to " << expected;
+        QTest::mousePress(under, Qt::LeftButton, {}, under->mapFrom(&f, spot));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(names.GetName(), expected);
+        EXPECT_EQ(f.RefrigLabel->text(), expected);
+    }
+    EXPECT_EQ(f.childAt(nextSpot), f.Image2);
+    EXPECT_GE(f.RefrigLabel->width(), f.RefrigLabel->fontMetrics().horizontalAdvance("R1234ze(E)"));
+}
+
 TEST_F(CompFormTest, AcceptGivesOkOnlyWithACompressorLoaded)
 {
     struct Case {

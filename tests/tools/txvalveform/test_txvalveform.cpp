@@ -102,11 +102,12 @@ TEST_F(ValveFormTest, DesignAndCreation)
     }
 
     // The ranges by file name in alphabetical order, whatever the folder's order.
-    EXPECT_EQ(Items(w.CBManuf), (QStringList {"A range.TXV", "b range.txv", kSampleR22}));
-    // The refrigerants of the library, the first one selected in the library too.
-    EXPECT_EQ(Items(w.CBRefrig), (QStringList {"R134a", "R22"}));
-    EXPECT_EQ(w.CBRefrig->currentIndex(), 0);
-    EXPECT_EQ(lib.GetName(), "R134a");
+    EXPECT_EQ(Items(w.CBManuf), (QStringList{"A range.TXV", "b range.txv", kSampleR22}));
+    // The refrigerants of the library; the list stands at the one in force, which
+    // the set-up leaves selected.
+    EXPECT_EQ(Items(w.CBRefrig), (QStringList{"R134a", "R22"}));
+    EXPECT_EQ(w.CBRefrig->currentText(), "R22");
+    EXPECT_EQ(lib.GetName(), "R22");
     EXPECT_EQ(w.FileName(), kDefaultValveFile);
     EXPECT_EQ(w.StatusText(), kValveOutOfRange);
 }
@@ -316,12 +317,14 @@ TEST_F(ValveFormTest, FaultyRangesGiveNoValve)
 
 TEST_F(ValveFormTest, RefrigerantChoiceActsOnTheLibrary)
 {
-    // Creation chose the library's first refrigerant.
+    // The list stands at the refrigerant in force; choosing in it selects for the
+    // whole program.
+    lib.SelectByName("R22");
     TTxValveForm& w = Open();
-    EXPECT_EQ(w.CBRefrig->currentText(), "R134a");
-    w.CBRefrig->setCurrentIndex(1);
-    emit w.CBRefrig->activated(1);
-    EXPECT_EQ(lib.GetName(), "R22");
+    EXPECT_EQ(w.CBRefrig->currentText(), "R22");
+    w.CBRefrig->setCurrentIndex(0);
+    emit w.CBRefrig->activated(0);
+    EXPECT_EQ(lib.GetName(), "R134a");
     const TValvePressures p = ValvePressures(lib, 5.5, 47);
     EXPECT_NEAR(w.Pressures().dP, p.dP, 1e-9);
     EXPECT_NEAR(w.ValveDpEd->Value(), p.dP - 130, 5e-4);
@@ -329,10 +332,28 @@ TEST_F(ValveFormTest, RefrigerantChoiceActsOnTheLibrary)
     // Shown again after the program chose another refrigerant: the window follows.
     QTest::mouseClick(w.ToolButton2, Qt::LeftButton);
     EXPECT_EQ(w.result(), QDialog::Rejected);
-    lib.SelectByName("R134a");
+    lib.SelectByName("R22");
     Open();
-    EXPECT_EQ(w.CBRefrig->currentText(), "R134a");
+    EXPECT_EQ(w.CBRefrig->currentText(), "R22");
     EXPECT_NEAR(w.ValveDpEd->Value(), DesignPressures().dP - 130, 5e-4);
+}
+
+TEST_F(ValveFormTest, SetUpLeavesTheSelectionOfTheProgramAlone)
+{
+    // Whatever the library holds when the program makes its windows, the set-up
+    // keeps it; the list stands at it, or at its top when it does not name it.
+    for (const char* selected : {"R22", "R134a"}) {
+        lib.SelectByName(selected);
+        TTxValveForm w(lib, Folder());
+        EXPECT_EQ(lib.GetName(), selected);
+        EXPECT_EQ(w.CBRefrig->currentText(), selected);
+    }
+    // The built-in R22 record in force, a library without R22.
+    TRefrigLib other(dir.Write("Other.rdf", "[R1234yf]\r\nRNumber=R1234yf\r\n[R404A]\r\nRNumber=R404A\r\n"));
+    const std::string builtIn = other.GetName();
+    TTxValveForm w(other, Folder());
+    EXPECT_EQ(other.GetName(), builtIn);
+    EXPECT_EQ(w.CBRefrig->currentText(), "R1234yf");
 }
 
 TEST_F(ValveFormTest, EnterMovesFromFieldToField)
