@@ -48,7 +48,7 @@ QString Number(double v)
     return QString::number(v, 'f', 2);
 }
 
-}  // namespace
+} // namespace
 
 std::vector<TIconShape> AppIconShapes()
 {
@@ -113,7 +113,7 @@ QString AppIconSvg()
                 const QPainterPath::Element c1 = path.elementAt(i + 1);
                 const QPainterPath::Element c2 = path.elementAt(i + 2);
                 d += "C" + Number(e.x) + " " + Number(e.y) + " " + Number(c1.x) + " " + Number(c1.y) + " " +
-                     Number(c2.x) + " " + Number(c2.y);
+                    Number(c2.x) + " " + Number(c2.y);
                 i += 2;
             }
         }
@@ -123,4 +123,4 @@ QString AppIconSvg()
     return svg + "</svg>\n";
 }
 
-}  // namespace art
+} // namespace art

@@ -29,4 +29,4 @@ QString AppIconSvg();
 // The bitmap sizes of the desktop's icon theme.
 inline constexpr int kAppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-}  // namespace art
+} // namespace art

@@ -162,7 +162,7 @@ std::string CsvField(const std::string& text)
 int RunBatch(const std::vector<std::string>& paths, const TBatchOptions& options, std::ostream& out,
              std::ostream& err)
 {
-    std::vector<std::string> header{"file", "refrigerant", "status"};
+    std::vector<std::string> header {"file", "refrigerant", "status"};
     header.insert(header.end(), std::begin(kValueColumns), std::end(kValueColumns));
     if (options.diagnose)
         header.push_back("diagnosis");

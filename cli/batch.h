@@ -7,9 +7,9 @@
 
 // kelvora-cli batch: many project files solved in one run, one CSV row each.
 struct TBatchOptions {
-    std::int32_t mode = 1;  // as solve's --mode
-    bool diagnose = false;  // adds the one-line verdict of the diagnosis
-    bool progress = false;  // a progress line on the error stream (a terminal)
+    std::int32_t mode = 1; // as solve's --mode
+    bool diagnose = false; // adds the one-line verdict of the diagnosis
+    bool progress = false; // a progress line on the error stream (a terminal)
 };
 
 // One project file to solve, or a folder that could not be searched (`error`).

@@ -89,7 +89,7 @@ struct TCommandLine {
 };
 
 // Options that stand alone, without a value.
-const std::set<std::string> kFlags{"--diagnose"};
+const std::set<std::string> kFlags {"--diagnose"};
 
 struct TCommand {
     size_t arguments;                 // the least number when `more`

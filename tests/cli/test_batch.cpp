@@ -59,9 +59,9 @@ TRows ParseCsv(const std::string& text)
     return rows;
 }
 
-const std::vector<std::string> kHeader{"file", "refrigerant", "status", "SST", "SDT", "te", "tc",
-                                       "HP",   "LP",          "sh",     "sc",  "td",  "Ie", "COPc",
-                                       "COPh", "mr",          "qe",     "qc",  "pw",  "x4"};
+const std::vector<std::string> kHeader {"file", "refrigerant", "status", "SST", "SDT", "te", "tc",
+                                        "HP", "LP", "sh", "sc", "td", "Ie", "COPc",
+                                        "COPh", "mr", "qe", "qc", "pw", "x4"};
 
 class Batch : public ::testing::Test {
 protected:
@@ -80,7 +80,7 @@ protected:
         std::vector<std::string> all = args;
         all.insert(all.end(), {"--library", library});
         std::ostringstream out, err;
-        const TCliContext context{library, [] { return std::string("Kelvora 1.2.0.0"); }};
+        const TCliContext context {library, [] { return std::string("Kelvora 1.2.0.0"); }};
         TRun r;
         r.code = RunCli(all, context, out, err);
         r.out = out.str();
@@ -210,7 +210,7 @@ TEST_F(Batch, ExitCodeIsTheWorstRow)
         {{good, good}, 0, 3}, // a path given twice is solved twice
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args{"batch"};
+        std::vector<std::string> args {"batch"};
         args.insert(args.end(), c.paths.begin(), c.paths.end());
         const TRun r = Run(args);
         EXPECT_EQ(r.code, c.code) << c.paths.size();

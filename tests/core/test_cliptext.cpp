@@ -148,11 +148,10 @@ TEST_F(ClipText, RefusedTextsChangeNothing)
     // A short text says what is wrong with it at the plant, not which list index failed.
     for (const size_t n : {size_t(0), size_t(5), size_t(33)}) {
         try {
-            k.PutClipText(n == 0 ? std::vector<std::string>{} : firstLines(n));
+            k.PutClipText(n == 0 ? std::vector<std::string> {} : firstLines(n));
             ADD_FAILURE() << n << " lines accepted";
         } catch (const ListIndexError& e) {
-            EXPECT_EQ(std::string(e.what()), "The text on the clipboard is not a complete Kelvora cycle (" +
-                                                 std::to_string(n) + " of 34 lines).");
+            EXPECT_EQ(std::string(e.what()), "The text on the clipboard is not a complete Kelvora cycle (" + std::to_string(n) + " of 34 lines).");
         }
     }
 

@@ -25,8 +25,14 @@ TEST(DataRange, BothSaturationTemperaturesMustLieWithinTheRangeItsEdgesIncluded)
         double te, tc;
         bool outside;
     } cases[] = {
-        {5, 45, false}, {-45, 50, false}, {5, 50.01, true},  {-45.01, 45, true},
-        {60, 45, true}, {5, -50, true},   {nan, 45, true},   {5, nan, true},
+        {5, 45, false},
+        {-45, 50, false},
+        {5, 50.01, true},
+        {-45.01, 45, true},
+        {60, 45, true},
+        {5, -50, true},
+        {nan, 45, true},
+        {5, nan, true},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(OutsideDataRange(r32, c.te, c.tc), c.outside) << c.te << " / " << c.tc;
@@ -41,8 +47,8 @@ TEST(DataRange, TheRangeReadsInWholeDegreesOrTenthsWithTheMinusSign)
 
 TEST(DataRange, TheNoteNamesTheBuiltInRecordsOwnRangeOnlyWhenTheCycleLeavesIt)
 {
-    TRefrigLib lib{""}; // no file: the built-in R22 record, −60…60 °C
-    TKelvora k{lib};
+    TRefrigLib lib {""}; // no file: the built-in R22 record, −60…60 °C
+    TKelvora k {lib};
     k.SetDefaults();
     EXPECT_EQ(DataRangeNote(k), "");
     EXPECT_EQ(DataRangeWarning(k), "");

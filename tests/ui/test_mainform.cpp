@@ -125,8 +125,20 @@ TEST_F(MainWindowTest, MenusInOrderWithAccessKeysAndShortcuts)
         }
     }
     const QStringList expected = {
-        "&File", "  &Open... Ctrl+O", "  &Load", "  &Save Ctrl+S", "  Save &As...", "  -", "  &Reset...", "  -", "  &Exit",
-        "&Edit", "  Simple Measurement", "  Fault finding chart", "  -", "  &Copy to Clipboard Ctrl+C",
+        "&File",
+        "  &Open... Ctrl+O",
+        "  &Load",
+        "  &Save Ctrl+S",
+        "  Save &As...",
+        "  -",
+        "  &Reset...",
+        "  -",
+        "  &Exit",
+        "&Edit",
+        "  Simple Measurement",
+        "  Fault finding chart",
+        "  -",
+        "  &Copy to Clipboard Ctrl+C",
         "  Paste from Clipboard Ctrl+V",
         "&View",
         "  &Report",

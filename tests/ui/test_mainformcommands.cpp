@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, OpenLoadsTheChosenFileAsLoadDoesAndRemembersIt)
     EXPECT_EQ(Field("scEdit")->text(), "5.0");
     EXPECT_EQ(Field("tsEdit")->text(), "15.0") << "solved after loading";
     EXPECT_EQ(form->StatusText(), "Solved...");
-    EXPECT_EQ(RecentMenu(*form), QStringList{QString::fromStdString(plant)});
+    EXPECT_EQ(RecentMenu(*form), QStringList {QString::fromStdString(plant)});
     // The menu text keeps the file name and shortens the long scratch folder.
     EXPECT_TRUE(form->RecentFiles[0]->text().startsWith("&1 /")) << form->RecentFiles[0]->text().toStdString();
     EXPECT_TRUE(form->RecentFiles[0]->text().endsWith("/Customers/cold store.rdf"));
@@ -148,9 +148,8 @@ TEST_F(MainWindowTest, OpenLoadsTheChosenFileAsLoadDoesAndRemembersIt)
     EXPECT_EQ(folder.toStdString(), std::filesystem::canonical(dir.File("Customers")).string());
     EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
     EXPECT_EQ(Field("shEdit")->text(), "7.5");
-    EXPECT_EQ(RecentMenu(*form), (QStringList{QString::fromStdString(dir.File("Projects/Default.rdf")),
-                                              QString::fromStdString(plant)}));
-    EXPECT_EQ(RecentFiles(settings), (std::vector<std::string>{dir.File("Projects/Default.rdf"), plant}));
+    EXPECT_EQ(RecentMenu(*form), (QStringList {QString::fromStdString(dir.File("Projects/Default.rdf")), QString::fromStdString(plant)}));
+    EXPECT_EQ(RecentFiles(settings), (std::vector<std::string> {dir.File("Projects/Default.rdf"), plant}));
 }
 
 TEST_F(MainWindowTest, OpenOfAFileThatIsNoProjectKeepsTheProjectFile)
@@ -179,16 +178,15 @@ TEST_F(MainWindowTest, RecentFilesComeFromTheSettingsAndDropWhatIsGone)
     std::filesystem::copy_file(dir.File("Projects/Default.rdf"), a);
     settings["RecentFiles"] = {a, gone};
     Open();
-    ASSERT_EQ(RecentMenu(*form), (QStringList{QString::fromStdString(a), QString::fromStdString(gone)}));
+    ASSERT_EQ(RecentMenu(*form), (QStringList {QString::fromStdString(a), QString::fromStdString(gone)}));
     EXPECT_TRUE(form->RecentFiles[1]->text().startsWith("&2 /"));
     EXPECT_TRUE(form->RecentFiles[1]->text().endsWith("/gone.rdf"));
 
     form->RecentFiles[1]->trigger();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "The project file " + gone +
-                               " is no longer there; it has been taken off the list of recent files.");
-    EXPECT_EQ(RecentMenu(*form), QStringList{QString::fromStdString(a)});
-    EXPECT_EQ(RecentFiles(settings), std::vector<std::string>{a});
+    EXPECT_EQ(messages[0], "The project file " + gone + " is no longer there; it has been taken off the list of recent files.");
+    EXPECT_EQ(RecentMenu(*form), QStringList {QString::fromStdString(a)});
+    EXPECT_EQ(RecentFiles(settings), std::vector<std::string> {a});
     EXPECT_EQ(form->ProjectFile(), dir.File("Projects/Default.rdf"));
 
     form->RecentFiles[0]->trigger();

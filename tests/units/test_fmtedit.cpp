@@ -208,8 +208,8 @@ TEST_F(FmtEdit, ReadOnlyFieldLooksLikeAResult)
     ASSERT_NE(app.color(QPalette::Base), app.color(QPalette::Window)) << "the style draws entries like the window";
     const auto looksLikeResult = [&](const TFmtEdit* f) {
         return f->palette().color(QPalette::Active, QPalette::Base) == app.color(QPalette::Active, QPalette::Window) &&
-               f->palette().color(QPalette::Inactive, QPalette::Base) == app.color(QPalette::Inactive, QPalette::Window) &&
-               f->cursor().shape() == Qt::ArrowCursor;
+            f->palette().color(QPalette::Inactive, QPalette::Base) == app.color(QPalette::Inactive, QPalette::Window) &&
+            f->cursor().shape() == Qt::ArrowCursor;
     };
     EXPECT_TRUE(looksLikeResult(result));
     EXPECT_FALSE(looksLikeResult(entry));

@@ -416,7 +416,7 @@ TEST_F(CompFormTest, RefrigerantArrowsKeepTheirPlace)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     const QPoint spot = f.Image1->mapTo(&f, f.Image1->rect().center());
     const QPoint nextSpot = f.Image2->mapTo(&f, f.Image2->rect().center());
-    ASSERT_EQ(names.RefrigNames(), (std::vector<std::string>{"R1234ze(E)", "R22", "R290", "R32"}));
+    ASSERT_EQ(names.RefrigNames(), (std::vector<std::string> {"R1234ze(E)", "R22", "R290", "R32"}));
     for (const char* expected : {"R22", "R1234ze(E)", "R32"}) {
         QWidget* under = f.childAt(spot);
         ASSERT_EQ(under, f.Image1) << "before stepping to " << expected;

@@ -102,10 +102,10 @@ TEST_F(ValveFormTest, DesignAndCreation)
     }
 
     // The ranges by file name in alphabetical order, whatever the folder's order.
-    EXPECT_EQ(Items(w.CBManuf), (QStringList{"A range.TXV", "b range.txv", kSampleR22}));
+    EXPECT_EQ(Items(w.CBManuf), (QStringList {"A range.TXV", "b range.txv", kSampleR22}));
     // The refrigerants of the library; the list stands at the one in force, which
     // the set-up leaves selected.
-    EXPECT_EQ(Items(w.CBRefrig), (QStringList{"R134a", "R22"}));
+    EXPECT_EQ(Items(w.CBRefrig), (QStringList {"R134a", "R22"}));
     EXPECT_EQ(w.CBRefrig->currentText(), "R22");
     EXPECT_EQ(lib.GetName(), "R22");
     EXPECT_EQ(w.FileName(), kDefaultValveFile);
