@@ -26,6 +26,7 @@ TMollierView::TMollierView(TRefrigLib& lib, QWidget* parent) : QWidget(parent), 
 void TMollierView::SetChart(const TMollierChart& chart)
 {
     chart_ = chart;
+    hasChart_ = true;
     shown_ = chart_.Lines.Whole;
     update();
 }
@@ -55,6 +56,8 @@ TChartAxes TMollierView::Axes() const
 
 QString TMollierView::ReadoutAt(QPoint at) const
 {
+    if (!hasChart_)
+        return {};
     const TChartAxes axes = Axes();
     const TPlotRect& r = axes.Plot();
     if (at.x() < r.Left || at.x() > r.Left + r.Width || at.y() < r.Top || at.y() > r.Top + r.Height)
@@ -65,6 +68,10 @@ QString TMollierView::ReadoutAt(QPoint at) const
 void TMollierView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (!hasChart_) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
     PaintMollierChart(painter, width(), height(), chart_, shown_);
     if (dragFrom_) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

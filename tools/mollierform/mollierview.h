@@ -42,6 +42,7 @@ private:
     TChartAxes Axes() const;
 
     TRefrigLib& lib_;
+    bool hasChart_ = false; // blank until the first chart
     TMollierChart chart_;
     TChartRange shown_;
     std::optional<QPoint> dragFrom_;
