@@ -74,6 +74,7 @@ TCurve QualityLine(const TRefrigLib& lib, const TCurve& bubble, double x)
 // Vapour part of the isotherm t from pressure pHigh down to pLow (kPa).
 void AppendVapour(TRefrigLib& lib, double t, double pHigh, double pLow, TCurve& curve)
 {
+    const size_t first = curve.size();
     const double a = std::log(pHigh);
     const double b = std::log(pLow);
     for (int i = 0; i <= kVapourSteps; ++i) {
@@ -82,7 +83,13 @@ void AppendVapour(TRefrigLib& lib, double t, double pHigh, double pLow, TCurve& 
             const double tsat = lib.DewT(p * kKilo);
             if (tsat > t)
                 continue;
-            curve.push_back({lib.SuperheatEnthalpy(tsat, t) * kMilli, p});
+            const double h = lib.SuperheatEnthalpy(tsat, t) * kMilli;
+            // Gas at a fixed temperature gains enthalpy as its pressure falls; where the
+            // superheat fit turns back (far beyond the superheat it was fitted for) the
+            // isotherm ends.
+            if (curve.size() > first && h < curve.back().h)
+                break;
+            curve.push_back({h, p});
         } catch (const KelvoraError&) {
         }
     }
@@ -159,7 +166,8 @@ TChartLines BuildChartLines(TRefrigLib& lib, const TMollierCycle& cycle, TChartU
             }
         }
         iso.VapourFrom = iso.Curve.size();
-        AppendVapour(lib, t, pStart, r.pMin, iso.Curve);
+        // Below the dome's lowest pressure the saturation lies under TMin, where the fits do not reach.
+        AppendVapour(lib, t, pStart, lines.Dew.front().p, iso.Curve);
         if (iso.Curve.size() >= 2)
             lines.Isotherms.push_back(std::move(iso));
     }

@@ -1,6 +1,7 @@
 #include "tools/mollierform/mollierpainter.h"
 
 #include <cmath>
+#include <optional>
 
 #include <QFileInfo>
 #include <QImage>
@@ -88,19 +89,33 @@ void DrawGrid(QPainter& painter, const TChartAxes& axes, const TMollierChart& ch
 }
 
 // The label of an isotherm: at the first point of its vapour part inside the plot
-// at or below the middle of the plot's height, so that the labels form a band.
-void LabelIsotherm(QPainter& painter, const TChartAxes& axes, const TValueCurve& iso, const TDisplayUnit& tu)
+// at or below 62 % of the plot's height, so that the labels form a band; an
+// isotherm that ends above the band is labelled at its end. `taken` holds the
+// last label drawn: a label that would touch it is left out, as isotherms crowd
+// at high temperatures.
+void LabelIsotherm(QPainter& painter, const TChartAxes& axes, const TValueCurve& iso, const TDisplayUnit& tu,
+                   QRectF& taken)
 {
     const QRectF plot = PlotOf(axes).adjusted(2, 2, -30, -12);
     const double yBand = plot.top() + 0.62 * plot.height();
+    std::optional<QPointF> place;
     for (size_t i = iso.VapourFrom; i < iso.Curve.size(); ++i) {
         const QPointF at = At(axes, iso.Curve[i].h, iso.Curve[i].p);
-        if (!plot.contains(at) || at.y() < yBand)
+        if (!plot.contains(at))
             continue;
-        const QString label = QString::number(std::lround(tu.Show(iso.Value)));
-        painter.drawText(at + QPointF(3, -3), label);
-        return;
+        place = at;
+        if (at.y() >= yBand)
+            break;
     }
+    if (!place)
+        return;
+    const QString label = QString::number(std::lround(tu.Show(iso.Value)));
+    const QPointF origin = *place + QPointF(3, -3);
+    const QRectF box = QFontMetricsF(painter.font()).boundingRect(label).translated(origin);
+    if (box.adjusted(-2, 0, 2, 0).intersects(taken))
+        return;
+    painter.drawText(origin, label);
+    taken = box;
 }
 
 void DrawLines(QPainter& painter, const TChartAxes& axes, const TMollierChart& chart)
@@ -127,8 +142,9 @@ void DrawLines(QPainter& painter, const TChartAxes& axes, const TMollierChart& c
     painter.save();
     painter.setFont(small);
     painter.setPen(kIsothermColour);
+    QRectF taken;
     for (const TValueCurve& iso : l.Isotherms)
-        LabelIsotherm(painter, axes, iso, tu);
+        LabelIsotherm(painter, axes, iso, tu, taken);
     painter.setPen(kQualityColour);
     const QRectF plot = PlotOf(axes);
     for (const TValueCurve& q : l.Qualities) {
