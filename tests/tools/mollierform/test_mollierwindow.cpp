@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -136,14 +137,18 @@ TEST_F(MollierWindow, ImperialUnitsRelabelAndAreKept)
     EXPECT_EQ(MollierUnits({}), cuMetric);
 }
 
-TEST_F(MollierWindow, ExportsWhatItShowsAndKeepsItsPlace)
+TEST_F(MollierWindow, ExportsAndCopiesWhatItShowsAndKeepsItsPlace)
 {
     TTempFolder dir;
     window.ShowDefaultCycle();
     window.FitCycleAction->trigger();
     const QString file = QString::fromStdString(dir.File("shown.png"));
     window.ExportTo(file);
-    EXPECT_EQ(QImage(file).size(), View().size());
+    const QImage exported(file);
+    EXPECT_EQ(exported.size(), View().size());
+    window.CopyAction->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              exported.convertToFormat(QImage::Format_RGB32));
 
     window.move(130, 90);
     window.resize(900, 650);
