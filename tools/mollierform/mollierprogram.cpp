@@ -33,6 +33,16 @@ void ParseSize(const std::string& text, int& width, int& height)
     height = *h;
 }
 
+// A cycle the solver counted failures in (an isentropic efficiency of 1 or more,
+// liquid entering the evaporator below saturation) is still shown, with a warning.
+int WarnOfFailures(const TMollierCycle& cycle, std::ostream& err)
+{
+    if (cycle.ErrCount == 0)
+        return 0;
+    err << "Warning: " << cycle.ErrCount << " value(s) of the cycle could not be computed properly.\n";
+    return kExitFailed;
+}
+
 } // namespace
 
 TMollierCommand ParseMollierCommand(const std::vector<std::string>& args)
@@ -100,7 +110,7 @@ int RunHeadless(const TMollierCommand& command, std::ostream& out, std::ostream&
     }
     if (command.Face == TMollierCommand::fcPoints) {
         out << PointLines(cycle);
-        return 0;
+        return WarnOfFailures(cycle, err);
     }
     try {
         TMollierChart chart;
@@ -116,7 +126,7 @@ int RunHeadless(const TMollierCommand& command, std::ostream& out, std::ostream&
         err << e.what() << "\n";
         return kExitFailed;
     }
-    return 0;
+    return WarnOfFailures(cycle, err);
 }
 
 TChartUnits MollierUnits(const TMollierCommand& command)

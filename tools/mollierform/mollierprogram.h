@@ -12,7 +12,8 @@
 //   mollierchart [--library FILE] [--units U] --export FILE.png|FILE.svg [--size WxH] TEXT
 // TEXT is the main window's argument text, as one argument or as its six words.
 // The headless faces need no display. Exit codes: 0 done, 1 the cycle or the file
-// failed, 2 the command line or the text was refused.
+// failed (a cycle solved with counted failures is still printed or drawn, with a
+// warning), 2 the command line or the text was refused.
 struct TMollierCommand {
     enum TFace { fcWindow, fcPoints, fcExport, fcHelp } Face = fcWindow;
     std::string Library;     // empty: RefLib8.rdf by the maker-folder rule

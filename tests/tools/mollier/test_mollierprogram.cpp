@@ -116,8 +116,9 @@ TEST_P(MollierProgram, PointsAgreeWithTheCommandLineSolveOfTheSameCycle)
             EXPECT_EQ(points[i].n, i + 1);
             EXPECT_NEAR(points[i].p, expected[i].p, 0.1);
             EXPECT_NEAR(points[i].h, expected[i].h, 0.02);
-            if (i < 3)
+            if (i < 3) {
                 EXPECT_NEAR(points[i].T, expected[i].T, 0.02);
+            }
         }
         // The evaporator inlet lies between the bubble and the dew temperature at
         // LP, the more towards the bubble the less flash gas.
@@ -154,6 +155,16 @@ TEST(MollierProgramRefusals, ExitTwoWithAMessageForABadTextOrPosition)
         EXPECT_EQ(r.out, "") << args.back();
         EXPECT_NE(r.err, "") << args.back();
     }
+}
+
+TEST(MollierProgramRefusals, ACycleWithCountedFailuresIsPrintedWithAWarning)
+{
+    TTempFolder dir;
+    // An isentropic efficiency of 1: the solver counts it and takes the isentropic work.
+    const TRun r = RunProgram(dir, MOLLIERCHART, {"--library", kLibrary, "--points", "-1 1.0 5 45 7.5 5"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(SplitTextLines(r.out).size(), 4u);
+    EXPECT_NE(r.err.find("Warning: 1 value(s)"), std::string::npos) << r.err;
 }
 
 TEST(MollierProgramLibrary, UsesTheBuiltInR22WithoutALibraryFile)
