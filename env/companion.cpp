@@ -28,6 +28,8 @@ uint32_t LittleEndianAt(const QByteArray& bytes, qsizetype at)
     return qFromLittleEndian<uint32_t>(bytes.constData() + at);
 }
 
+} // namespace
+
 bool HandOverToRunning(const std::string& programName, const std::string& text)
 {
     QLocalSocket socket;
@@ -47,8 +49,6 @@ bool HandOverToRunning(const std::string& programName, const std::string& text)
     socket.disconnectFromServer();
     return true;
 }
-
-} // namespace
 
 std::string NotExecutableMessage(const std::string& path)
 {

@@ -35,6 +35,10 @@ std::string NotFoundMessage(const std::string& path);
 // has handled the text or the program has been started; a failed start is not shown.
 TLaunchOutcome LaunchCompanion(const std::string& path, const std::string& text, const TMessageHook& showMessage);
 
+// Hands the text to a running instance of the program named programName; false
+// when none listens or the message cannot be delivered.
+bool HandOverToRunning(const std::string& programName, const std::string& text);
+
 // The local socket a companion with this program name listens on: a name in the
 // user's runtime folder, so that only the user's own instances are found.
 std::string CompanionServerName(const std::string& programName);

@@ -42,4 +42,15 @@ TEST(InstallTree, ProgramFindsTheCommonDataBesideIt)
     ASSERT_TRUE(run.waitForFinished(30000));
     EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
     EXPECT_TRUE(run.readAllStandardOutput().contains("Saturation Pressure = "));
+
+    // The Mollier chart in its own folder, where the main window's Tools menu looks,
+    // finds the same library: position 9 exists only in the shipped list.
+    const std::string chart = prefix + "/Zandrovel/Mollier Chart/mollierchart";
+    ASSERT_TRUE(fs::exists(chart));
+    EXPECT_EQ(ProductTitleOf(chart), "Kelvora 1.2.0.0");
+    QProcess points;
+    points.start(QString::fromStdString(chart), {"--points", "9 0.70 -5.000 40.000 6.00 4.00"});
+    ASSERT_TRUE(points.waitForFinished(30000));
+    EXPECT_EQ(points.exitCode(), 0) << points.readAllStandardError().toStdString();
+    EXPECT_EQ(points.readAllStandardOutput().count('\n'), 4);
 }

@@ -1,0 +1,242 @@
+#include "tools/mollierform/mollierwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QtEndian>
+
+#include "core/cycle.h"
+#include "core/errors.h"
+#include "env/companion.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
+#include "env/widgetplacement.h"
+#include "tools/mollierform/mollierpainter.h"
+#include "tools/mollierform/mollierprogram.h"
+#include "tools/mollierform/mollierview.h"
+#include "widgets/messages.h"
+
+namespace {
+
+constexpr int kReadTimeoutMs = 5000;
+
+} // namespace
+
+TMollierWindow::TMollierWindow(const std::string& libraryFile, TChartUnits units, QWidget* parent)
+    : QMainWindow(parent), lib_(libraryFile), units_(units)
+{
+    setObjectName(kMollierSection);
+    setWindowTitle("Mollier Chart");
+    view_ = new TMollierView(lib_, this);
+    setCentralWidget(view_);
+    readout_ = new QLabel(this);
+    readout_->setObjectName("Readout");
+    statusBar()->addWidget(readout_, 1);
+    connect(view_, &TMollierView::ReadoutChanged, readout_, &QLabel::setText);
+    BuildMenus();
+    resize(1200, 840);
+}
+
+TMollierWindow::~TMollierWindow() = default;
+
+void TMollierWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    ExportPngAction = file->addAction("Export &PNG...", this, [this] { ExportWithDialog("Export PNG", "PNG image (*.png)", ".png"); });
+    ExportSvgAction = file->addAction("Export &SVG...", this, [this] { ExportWithDialog("Export SVG", "SVG drawing (*.svg)", ".svg"); });
+    CopyAction = file->addAction("&Copy to clipboard", this, [this] { CopyToClipboard(); });
+    CopyAction->setShortcut(QKeySequence::Copy);
+    PrintAction = file->addAction("&Print...", this, [this] { Print(); });
+    PrintAction->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    QAction* exitAction = file->addAction("E&xit", this, [this] { close(); });
+    exitAction->setShortcut(QKeySequence::Quit);
+
+    QMenu* viewMenu = menuBar()->addMenu("&View");
+    FitCycleAction = viewMenu->addAction("&Fit cycle", this, [this] { view_->FitCycle(); });
+    FitCycleAction->setShortcut(Qt::Key_F);
+    WholeChartAction = viewMenu->addAction("&Whole chart", this, [this] { view_->WholeChart(); });
+    WholeChartAction->setShortcut(Qt::Key_W);
+    viewMenu->addSeparator();
+    auto* unitGroup = new QActionGroup(this);
+    MetricAction = viewMenu->addAction("&Metric units (kPa, kJ/kg, °C)", this, [this] { SetUnits(cuMetric); });
+    ImperialAction = viewMenu->addAction("&Imperial units (psi, Btu/lb, °F)", this, [this] { SetUnits(cuImperial); });
+    for (QAction* a : {MetricAction, ImperialAction}) {
+        a->setCheckable(true);
+        unitGroup->addAction(a);
+    }
+    (units_ == cuImperial ? ImperialAction : MetricAction)->setChecked(true);
+
+    QToolBar* bar = addToolBar("Chart");
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->addAction(FitCycleAction);
+    bar->addAction(WholeChartAction);
+}
+
+bool TMollierWindow::ShowText(const std::string& text)
+{
+    bool shown = false;
+    RunCommand([&] {
+        TMollierChart chart = BuildMollierChart(lib_, text, units_);
+        view_->SetChart(chart);
+        text_ = text;
+        shown = true;
+    });
+    SetChartTitle();
+    return shown;
+}
+
+void TMollierWindow::ShowDefaultCycle()
+{
+    TKelvora cycle(lib_);
+    cycle.SetDefaults();
+    ShowText(MollierTextOf(cycle));
+}
+
+void TMollierWindow::SetChartTitle()
+{
+    if (!text_.empty())
+        setWindowTitle(QString::fromStdString("Mollier Chart - " + view_->Chart().Cycle.Refrigerant));
+}
+
+void TMollierWindow::SetUnits(TChartUnits units)
+{
+    units_ = units;
+    (units_ == cuImperial ? ImperialAction : MetricAction)->setChecked(true);
+    TSettingsStore(ProgramRegistryKey()).WriteString(kMollierSection, "Units", ChartUnitsText(units));
+    if (text_.empty())
+        return;
+    const TChartRange shown = view_->Shown();
+    RunCommand([&] {
+        view_->SetChart(BuildMollierChart(lib_, text_, units_));
+        view_->SetShown(shown);
+    });
+}
+
+bool TMollierWindow::Listen(const std::string& serverName)
+{
+    const QString name = QString::fromStdString(serverName);
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(name)) {
+        // A name left behind by an instance that ended without closing is free again.
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(500))
+            return false;
+        QLocalServer::removeServer(name);
+        if (!server_->listen(name))
+            return false;
+    }
+    connect(server_, &QLocalServer::newConnection, this, [this] {
+        while (server_->hasPendingConnections())
+            TakeConnection();
+    });
+    return true;
+}
+
+void TMollierWindow::TakeConnection()
+{
+    QLocalSocket* socket = server_->nextPendingConnection();
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QByteArray bytes = socket->readAll();
+    while (!ParseHandOver(bytes) && socket->state() == QLocalSocket::ConnectedState &&
+           socket->waitForReadyRead(kReadTimeoutMs))
+        bytes += socket->readAll();
+    const auto handOver = ParseHandOver(bytes);
+    uint32_t result = 0;
+    if (handOver && handOver->Param == kHandOverParam) {
+        // The launcher waits for the answer; the text is shown once it has it, so
+        // that a message box about the text never keeps the launcher waiting.
+        result = 1;
+        const std::string text = handOver->Text;
+        QMetaObject::invokeMethod(
+            this,
+            [this, text] {
+                if (!text.empty())
+                    ShowText(text);
+                if (isMinimized())
+                    showNormal();
+                raise();
+                activateWindow();
+            },
+            Qt::QueuedConnection);
+    }
+    char answer[4];
+    qToLittleEndian(result, answer);
+    socket->write(answer, 4);
+    socket->flush();
+    socket->disconnectFromServer();
+}
+
+void TMollierWindow::ExportTo(const QString& file)
+{
+    ExportMollierChart(file, view_->width(), view_->height(), view_->Chart(), view_->Shown());
+}
+
+void TMollierWindow::ExportWithDialog(const char* title, const char* filter, const char* suffix)
+{
+    QString file = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    if (file.isEmpty())
+        return;
+    if (!file.endsWith(suffix, Qt::CaseInsensitive))
+        file += suffix;
+    RunCommand([&] { ExportTo(file); });
+}
+
+void TMollierWindow::CopyToClipboard()
+{
+    QImage image(view_->size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintMollierChart(painter, image.width(), image.height(), view_->Chart(), view_->Shown());
+    painter.end();
+    QApplication::clipboard()->setImage(image);
+}
+
+void TMollierWindow::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ShowMessage("The printer cannot be used.");
+        return;
+    }
+    // Drawn at the window's size and scaled to the page, so that text and lines keep their proportions.
+    const QRect page = painter.viewport();
+    const double scale = std::min(page.width() / double(view_->width()), page.height() / double(view_->height()));
+    painter.scale(scale, scale);
+    PaintMollierChart(painter, view_->width(), view_->height(), view_->Chart(), view_->Shown());
+}
+
+void TMollierWindow::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        RestoreWindowPlacement(*this, false, true);
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TMollierWindow::closeEvent(QCloseEvent* event)
+{
+    SaveWindowPlacement(*this);
+    QMainWindow::closeEvent(event);
+}
