@@ -84,6 +84,10 @@ public:
     const std::vector<std::string>& RefrigNames() const { return names_; }
     const std::string& LoadedName() const { return loadedName_; }
     const TRefrigData& Data() const { return data_; }
+    // True when the selected record's viscosity lists (ul, uv) are its own: the
+    // library section gave both, or the built-in record is loaded. A section
+    // without them keeps the built-in record's lists, which belong to R22.
+    bool HasViscosity() const { return hasViscosity_; }
     const std::string& LibraryFile() const { return file_; }
 
     std::uint16_t LastWarning = rwNone;
@@ -108,6 +112,7 @@ private:
     double residualTSat_ = 0;
     double residualH_ = 0;
     int fileReads_ = 0;
+    bool hasViscosity_ = true;
 };
 
 // The one library object of the running program, made on first use with no file,
