@@ -57,8 +57,8 @@ TLineState LineState(TRefrigLib& lib, TLineKind line, const TLineCycle& input)
         throw LineSizeError("No viscosity data for " + lib.GetName());
     if (!(input.capacity > 0))
         throw LineSizeError("The cooling capacity must be more than 0 kW.");
+    // The cycle's own defaults would select R22: only the fields Solve reads are set.
     TKelvora cycle(lib);
-    cycle.SetDefaults();
     cycle.rnum = lib.GetName();
     cycle.DutyBasis = dbCoolingLoad;
     cycle.qe = input.capacity;

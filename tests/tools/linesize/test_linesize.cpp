@@ -148,7 +148,6 @@ TEST(LineState, TakesTheSolvedCycle)
         TRefrigLib& lib = Lib(name);
         const TLineCycle input{10, -10, 40, 8, 4, 0.7};
         TKelvora k(lib);
-        k.SetDefaults();
         k.qe = 10;
         k.SST = k.te = -10;
         k.SDT = k.tc = 40;
@@ -173,6 +172,7 @@ TEST(LineState, TakesTheSolvedCycle)
         for (const auto& e : expected) {
             SCOPED_TRACE(testing::Message() << name << " " << LineKindName(e.line));
             const TLineState s = LineState(lib, e.line, input);
+            EXPECT_EQ(lib.GetName(), name); // the refrigerant stays selected
             ExpectRelative(s.massFlow, massFlow, 1e-9, "mass flow");
             ExpectRelative(s.density, e.density, 1e-9, "density");
             ExpectRelative(s.viscosity, e.viscosity, 1e-9, "viscosity");
