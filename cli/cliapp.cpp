@@ -1,6 +1,7 @@
 #include "cli/cliapp.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -14,6 +15,7 @@
 #include "cli/batch.h"
 #include "core/cliptext.h"
 #include "tools/compressor/comp.h"
+#include "tools/linesize/linesize.h"
 #include "core/cycle.h"
 #include "core/errors.h"
 #include "core/numtext.h"
@@ -62,6 +64,19 @@ const char* const kUsage =
     "      mr, qe, qc, pw and x4 as solve prints them, and with --diagnose the one-line\n"
     "      verdict of the diagnosis. A project that cannot be read is a row and the run\n"
     "      goes on. Exit code 1 when any project has a warning, 2 when any was refused.\n"
+    "  linesize REFRIGERANT --line suction|discharge|liquid --capacity KW --te T --tc T\n"
+    "           [--sh K] [--sc K] [--ie X] --od MM --wall MM --length M [--rise M]\n"
+    "      Velocity and pressure drop of a refrigerant line of a plant with the cooling\n"
+    "      capacity KW at saturated suction and discharge temperatures te and tc (degrees C),\n"
+    "      superheat sh (default 7.5 K), sub-cooling sc (default 5 K) and isentropic\n"
+    "      efficiency ie (default 0.7), in a copper tube of outside diameter and wall in mm\n"
+    "      over an equivalent length in m with a rise in m (upward positive, default 0):\n"
+    "      one name<TAB>value line each for mass_flow (kg/s), density (kg/m3), velocity\n"
+    "      (m/s), reynolds, friction_factor, pressure_drop (kPa) and saturation_drop (K),\n"
+    "      then the rules: rule_drop, rule_oil_return, rule_noise or rule_hammer, and for the\n"
+    "      liquid line subcooled. Without --od and --wall, the smallest tube meeting the\n"
+    "      rules of each series: selection_metric (EN 12735-1) and selection_acr (ASTM B280,\n"
+    "      inches); exit code 1 when a series has none.\n"
     "\n"
     "Options of every command:\n"
     "  --library FILE   refrigerant library file (default: RefLib8.rdf in the common data folder)\n"
@@ -117,6 +132,7 @@ private:
     int Txv(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Compressors(const TCommandLine& line, std::ostream& out, std::ostream& err);
     int Batch(const TCommandLine& line, std::ostream& out, std::ostream& err);
+    int LineSize(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
     const TCliContext& context_;
 };
@@ -396,6 +412,127 @@ int TCli::Compressors(const TCommandLine& line, std::ostream& out, std::ostream&
     return messages.empty() ? kOk : kWarning;
 }
 
+namespace {
+
+std::string RuleText(bool ok, const char* failure, const std::string& limit)
+{
+    return std::string(ok ? "ok" : failure) + " (" + limit + ")";
+}
+
+std::string Figure(const char* format, double value)
+{
+    // "-0.000" reads as a loss where there is none.
+    std::string text = FormatNumber(format, value);
+    if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-')
+        text.erase(0, 1);
+    return text;
+}
+
+void PrintLine(const TLineResult& r, std::ostream& out)
+{
+    out << "mass_flow\t" << Figure("%0.5f", r.state.massFlow) << "\n";
+    out << "density\t" << Figure("%0.3f", r.state.density) << "\n";
+    out << "velocity\t" << Figure("%0.3f", r.velocity) << "\n";
+    out << "reynolds\t" << Figure("%0.0f", r.reynolds) << "\n";
+    out << "friction_factor\t" << Figure("%0.5f", r.frictionFactor) << "\n";
+    out << "pressure_drop\t" << Figure("%0.3f", r.pressureDrop * 0.001) << "\n";
+    out << "saturation_drop\t" << Figure("%0.3f", r.saturationDrop) << "\n";
+    const TLineJudgement& j = r.judgement;
+    out << "rule_drop\t" << RuleText(j.dropOk, "too high", "<= " + FormatNumber("%g", j.dropLimit) + " K") << "\n";
+    if (j.velocityMin)
+        out << "rule_oil_return\t"
+            << RuleText(j.velocityMinOk, "too slow", ">= " + FormatNumber("%g", *j.velocityMin) + " m/s") << "\n";
+    out << (r.state.line == lkLiquid ? "rule_hammer\t" : "rule_noise\t")
+        << RuleText(j.velocityMaxOk, "too fast", "<= " + FormatNumber("%g", j.velocityMax) + " m/s") << "\n";
+    if (j.subcooled)
+        out << "subcooled\t" << (*j.subcooled ? "yes" : "no") << " (saturation drop against "
+            << FormatNumber("%g", r.state.sc) << " K sub-cooling)\n";
+}
+
+} // namespace
+
+// A refrigerant line of a plant: its flow through a given tube, or the smallest
+// tube of each series that meets the rules.
+int TCli::LineSize(const TCommandLine& line, std::ostream& out, std::ostream& err)
+{
+    const auto kindText = line.Option("--line");
+    if (!kindText) {
+        err << "Option '--line' is needed for linesize. Try kelvora-cli --help.\n";
+        return kRefused;
+    }
+    const auto kind = LineKindFromName(*kindText);
+    if (!kind) {
+        err << "Unknown line '" << *kindText << "': suction, discharge or liquid.\n";
+        return kRefused;
+    }
+    const bool tubeGiven = line.Option("--od") || line.Option("--wall");
+    struct TNumberOption {
+        const char* name;
+        const char* what;
+        bool needed;
+        double value;
+    };
+    const TLineCycle defaults;
+    TNumberOption numbers[] = {
+        {"--capacity", "capacity", true, 0},
+        {"--te", "temperature", true, 0},
+        {"--tc", "temperature", true, 0},
+        {"--sh", "superheat", false, defaults.sh},
+        {"--sc", "sub-cooling", false, defaults.sc},
+        {"--ie", "isentropic efficiency", false, defaults.ie},
+        {"--od", "diameter", tubeGiven, 0},
+        {"--wall", "wall thickness", tubeGiven, 0},
+        {"--length", "length", true, 0},
+        {"--rise", "rise", false, 0},
+    };
+    for (auto& n : numbers) {
+        const auto text = line.Option(n.name);
+        if (!text) {
+            if (!n.needed)
+                continue;
+            err << "Option '" << n.name << "' is needed for linesize. Try kelvora-cli --help.\n";
+            return kRefused;
+        }
+        const auto v = ParseReal(*text);
+        if (!v || !std::isfinite(*v)) {
+            err << "'" << *text << "' is not a valid " << n.what << ".\n";
+            return kRefused;
+        }
+        n.value = *v;
+    }
+    const TLineCycle cycle {numbers[0].value, numbers[1].value, numbers[2].value,
+                            numbers[3].value, numbers[4].value, numbers[5].value};
+    const TLineTube tube {numbers[6].value, numbers[7].value, numbers[8].value, numbers[9].value};
+
+    TRefrigLib& lib = SharedRefrigLib();
+    const std::string& name = line.positional[0];
+    if (lib.NumberOf(name) == -1) {
+        err << "Refrigerant " << name << " is not in the library " << lib.LibraryFile() << ".\n";
+        return kRefused;
+    }
+    lib.SelectByName(name);
+    try {
+        if (tubeGiven) {
+            PrintLine(ComputeLine(lib, *kind, cycle, tube), out);
+            return kOk;
+        }
+        if (!(tube.length >= 0))
+            throw LineSizeError("The line length must be 0 m or more.");
+        const TLineState state = LineState(lib, *kind, cycle);
+        int code = kOk;
+        for (const auto& [series, key] : {std::pair {tsMetric, "selection_metric"}, std::pair {tsAcr, "selection_acr"}}) {
+            const auto choice = SelectTube(lib, state, series, tube.length, tube.rise);
+            out << key << "\t" << (choice ? choice->tube.name : std::string("none")) << "\n";
+            if (!choice)
+                code = kWarning;
+        }
+        return code;
+    } catch (const LineSizeError& e) {
+        err << e.what() << "\n";
+        return kRefused;
+    }
+}
+
 int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     using namespace std::placeholders;
@@ -409,6 +546,10 @@ int TCli::Run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         {"compressors",
          {1, {"--refrigerant", "--te", "--tc", "--capacity"}, std::bind(&TCli::Compressors, this, _1, _2, _3)}},
         {"batch", {1, {"--mode", "--diagnose"}, std::bind(&TCli::Batch, this, _1, _2, _3), true}},
+        {"linesize",
+         {1,
+          {"--line", "--capacity", "--te", "--tc", "--sh", "--sc", "--ie", "--od", "--wall", "--length", "--rise"},
+          std::bind(&TCli::LineSize, this, _1, _2, _3)}},
     };
 
     for (const auto& a : args)

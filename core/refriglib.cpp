@@ -86,6 +86,7 @@ void TRefrigLib::OpenLibraryFile(std::string libraryFile)
     file_ = std::move(libraryFile);
     read_.reset();
     data_ = DefaultRefrigData();
+    hasViscosity_ = true;
     loadedName_.clear();
     index_ = -1;
     names_.clear();
@@ -152,10 +153,12 @@ void TRefrigLib::SelectFrom(const TIniFile& ini, const std::string& name)
         TRefrigData record = DefaultRefrigData();
         ReadRecord(ini, name, record);
         data_ = std::move(record);
+        hasViscosity_ = !ini.ReadString(name, "ul", "").empty() && !ini.ReadString(name, "uv", "").empty();
         loadedName_ = data_.RNumber;
     } else {
         LastWarning = rwNotInLibrary;
         data_ = DefaultRefrigData();
+        hasViscosity_ = true;
         // The default data are loaded now, not the previous refrigerant's: a later
         // selection of that refrigerant must read it again.
         loadedName_.clear();

@@ -92,6 +92,10 @@ public:
     const std::vector<std::string>& RefrigNames() const { return names_; }
     const std::string& LoadedName() const { return loadedName_; }
     const TRefrigData& Data() const { return data_; }
+    // True when the selected record's viscosity lists (ul, uv) are its own: the
+    // library section gave both, or the built-in record is loaded. A section
+    // without them keeps the built-in record's lists, which belong to R22.
+    bool HasViscosity() const { return hasViscosity_; }
     const std::string& LibraryFile() const { return file_; }
 
     std::uint16_t LastWarning = rwNone;
@@ -118,6 +122,7 @@ private:
     int fileReads_ = 0;
     bool hold_ = false;
     std::unique_ptr<class TIniFile> read_; // the file as last read
+    bool hasViscosity_ = true;
 };
 
 // The one library object of the running program, made on first use with no file,

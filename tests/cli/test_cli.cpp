@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -13,6 +14,7 @@
 #include "core/cycle.h"
 #include "core/jsondoc.h"
 #include "tests/support/tempfolder.h"
+#include "tools/linesize/linesize.h"
 
 namespace {
 
@@ -588,3 +590,126 @@ TEST_F(Cli, RunningOutOfMemoryIsAMessage)
     EXPECT_EQ(r.err, "Out of memory.\n");
 }
 #endif
+
+namespace {
+
+const std::string kShippedLibrary = KELVORA_SOURCE_DIR "/assets/Common Files/RefLib8.rdf";
+
+std::vector<std::string> LineSizeArgs(const std::string& refrigerant, const std::string& line,
+                                      std::vector<std::string> more)
+{
+    std::vector<std::string> args {"linesize", refrigerant, "--line", line, "--capacity", "10", "--te", "-10",
+                                   "--tc", "40", "--length", "20", "--library", kShippedLibrary};
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+// The name<TAB>value lines of an output.
+std::map<std::string, std::string> Values(const std::string& out)
+{
+    std::map<std::string, std::string> values;
+    for (const auto& l : SplitTextLines(out)) {
+        const auto tab = l.find('\t');
+        if (tab != std::string::npos)
+            values[l.substr(0, tab)] = l.substr(tab + 1);
+    }
+    return values;
+}
+
+} // namespace
+
+// The figures are the calculation's, printed with a decimal point in any locale.
+TEST_F(Cli, LinesizePrintsTheLineAndItsRules)
+{
+    TRefrigLib lib(kShippedLibrary);
+    for (const auto& [refrigerant, kind] : {std::pair {"R134a", lkSuction}, std::pair {"R407C", lkDischarge},
+                                            std::pair {"R717", lkLiquid}}) {
+        SCOPED_TRACE(refrigerant);
+        const auto args = LineSizeArgs(refrigerant, LineKindName(kind),
+                                       {"--od", "22", "--wall", "1", "--rise", "3", "--sh", "6", "--sc", "3"});
+        const auto r = Run(args, "LC_ALL=de_DE.UTF-8");
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        lib.SelectByName(refrigerant);
+        const TLineResult x = ComputeLine(lib, kind, {10, -10, 40, 6, 3, 0.7}, {22, 1, 20, 3});
+        const auto v = Values(r.out);
+        const std::vector<std::string> names = [&] {
+            std::vector<std::string> n;
+            for (const auto& l : SplitTextLines(r.out))
+                if (!l.empty())
+                    n.push_back(l.substr(0, l.find('\t')));
+            return n;
+        }();
+        std::vector<std::string> expected {"mass_flow", "density", "velocity", "reynolds", "friction_factor",
+                                           "pressure_drop", "saturation_drop", "rule_drop"};
+        if (kind == lkLiquid) {
+            expected.insert(expected.end(), {"rule_hammer", "subcooled"});
+        } else {
+            expected.insert(expected.end(), {"rule_oil_return", "rule_noise"});
+        }
+        EXPECT_EQ(names, expected);
+        const auto number = [&](const char* name) { return std::stod(v.at(name)); };
+        EXPECT_NEAR(number("mass_flow"), x.state.massFlow, 1e-5);
+        EXPECT_NEAR(number("density"), x.state.density, 1e-3);
+        EXPECT_NEAR(number("velocity"), x.velocity, 1e-3);
+        EXPECT_NEAR(number("reynolds"), x.reynolds, 1);
+        EXPECT_NEAR(number("friction_factor"), x.frictionFactor, 1e-5);
+        EXPECT_NEAR(number("pressure_drop"), x.pressureDrop * 1e-3, 1e-3);
+        EXPECT_NEAR(number("saturation_drop"), x.saturationDrop, 1e-3);
+        EXPECT_EQ(v.at("rule_drop").substr(0, 2) == "ok", x.judgement.dropOk);
+        EXPECT_EQ(v.at("rule_drop").substr(v.at("rule_drop").find('(')),
+                  kind == lkLiquid ? "(<= 0.5 K)" : "(<= 1 K)");
+    }
+}
+
+TEST_F(Cli, LinesizeWithoutATubeSelectsFromBothSeries)
+{
+    const auto r = Run(LineSizeArgs("R134a", "suction", {}));
+    EXPECT_EQ(r.code, 0) << r.err;
+    const auto v = Values(r.out);
+    TRefrigLib lib(kShippedLibrary);
+    lib.SelectByName("R134a");
+    const TLineState s = LineState(lib, lkSuction, TLineCycle {10, -10, 40, 7.5, 5, 0.7});
+    EXPECT_EQ(v.at("selection_metric"), SelectTube(lib, s, tsMetric, 20, 0)->tube.name);
+    EXPECT_EQ(v.at("selection_acr"), SelectTube(lib, s, tsAcr, 20, 0)->tube.name);
+    EXPECT_EQ(v.size(), 2u);
+    // No tube carries oil up 30 m of riser for 0.5 kW at -30 °C within 1 K.
+    const auto none = Run({"linesize", "R134a", "--line", "suction", "--capacity", "0.5", "--te", "-30", "--tc", "40",
+                           "--length", "60", "--rise", "30", "--library", kShippedLibrary});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.out, "selection_metric\tnone\nselection_acr\tnone\n");
+}
+
+TEST_F(Cli, LinesizeRefusesBadInput)
+{
+    const std::string tube[] = {"--od", "22", "--wall", "1"};
+    struct TCase {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {LineSizeArgs("R134a", "riser", {tube[0], tube[1], tube[2], tube[3]}),
+         "Unknown line 'riser': suction, discharge or liquid.\n"},
+        {LineSizeArgs("R134a", "liquid", {"--od", "22", "--wall", "11"}), "The wall leaves no bore in the tube.\n"},
+        {LineSizeArgs("R999", "liquid", {tube[0], tube[1], tube[2], tube[3]}),
+         "Refrigerant R999 is not in the library " + kShippedLibrary + ".\n"},
+        {LineSizeArgs("R134a", "liquid", {"--od", "22"}), "Option '--wall' is needed for linesize. Try kelvora-cli --help.\n"},
+        {LineSizeArgs("R134a", "liquid", {"--od", "22", "--wall", "1,0"}), "'1,0' is not a valid wall thickness.\n"},
+        {{"linesize", "R134a", "--line", "liquid", "--capacity", "10", "--te", "-10", "--od", "22", "--wall", "1",
+          "--length", "20", "--library", kShippedLibrary},
+         "Option '--tc' is needed for linesize. Try kelvora-cli --help.\n"},
+        {LineSizeArgs("R134a", "suction", {"--od", "6", "--wall", "1", "--capacity", "100"}),
+         "The pressure drop exceeds the pressure in the line.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, c.message);
+        EXPECT_EQ(r.out, "");
+    }
+    // The fixture library's R22 has no viscosity lists of its own.
+    const auto r = Run({"linesize", "R22", "--line", "suction", "--capacity", "10", "--te", "-10", "--tc", "40",
+                        "--length", "20", "--library", library});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "No viscosity data for R22\n");
+}

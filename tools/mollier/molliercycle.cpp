@@ -73,7 +73,7 @@ std::string PointLines(const TMollierCycle& cycle)
     for (size_t i = 0; i < cycle.Points.size(); ++i) {
         const TStatePoint& s = cycle.Points[i];
         text += FormatNumber("%d", static_cast<long long>(i + 1)) + "\t" + FormatNumber("%0.3f", s.p) + "\t" +
-                FormatNumber("%0.3f", s.h) + "\t" + FormatNumber("%0.3f", s.T) + "\n";
+            FormatNumber("%0.3f", s.h) + "\t" + FormatNumber("%0.3f", s.T) + "\n";
     }
     return text;
 }
@@ -81,7 +81,7 @@ std::string PointLines(const TMollierCycle& cycle)
 std::string MollierTextOf(const TKelvora& cycle)
 {
     return FormatNumber("%d", static_cast<long long>(cycle.Lib().GetIndex())) + " " +
-           FormatNumber("%0.3f", cycle.Ie) + " " + FormatNumber("%0.3f", cycle.SST) + " " +
-           FormatNumber("%0.3f", cycle.Lib().DewT(kKilo * cycle.HP)) + " " + FormatNumber("%0.2f", cycle.sh) + " " +
-           FormatNumber("%0.2f", cycle.sc);
+        FormatNumber("%0.3f", cycle.Ie) + " " + FormatNumber("%0.3f", cycle.SST) + " " +
+        FormatNumber("%0.3f", cycle.Lib().DewT(kKilo * cycle.HP)) + " " + FormatNumber("%0.2f", cycle.sh) + " " +
+        FormatNumber("%0.2f", cycle.sc);
 }

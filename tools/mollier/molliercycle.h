@@ -22,10 +22,10 @@ struct TMollierCycle {
     double sh = 0;
     double sc = 0;
     double COP = 0;
-    std::array<TStatePoint, 4> Points{}; // points 1..4 at [0]..[3]
-    TStatePoint Isentropic;              // 2s
-    int ErrCount = 0;                    // values the solve could not compute properly
-    std::string DataRangeWarning;        // te or tc beyond the record's TMin…TMax, else empty
+    std::array<TStatePoint, 4> Points {}; // points 1..4 at [0]..[3]
+    TStatePoint Isentropic;               // 2s
+    int ErrCount = 0;                     // values the solve could not compute properly
+    std::string DataRangeWarning;         // te or tc beyond the record's TMin…TMax, else empty
 };
 
 // Selects the refrigerant at the text's position in lib's name list (-1: the

@@ -151,7 +151,7 @@ TChartLines BuildChartLines(TRefrigLib& lib, const TMollierCycle& cycle, TChartU
     const double pTop = std::min(lines.Bubble.back().p, lines.Dew.back().p);
     for (double shown = std::ceil(tu.Show(tLow) / step) * step; tu.Take(shown) <= tHigh; shown += step) {
         const double t = tu.Take(shown);
-        TValueCurve iso{t, {}};
+        TValueCurve iso {t, {}};
         double pStart = pTop;
         if (t <= lines.TTop) {
             try {

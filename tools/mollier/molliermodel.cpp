@@ -37,7 +37,7 @@ std::string ChartTitle(const TMollierChart& chart)
     const TDisplayUnit t = TemperatureUnit(chart.Units);
     const TDisplayUnit dt = TemperatureChangeUnit(chart.Units);
     return c.Refrigerant + "   SST " + Shown(t, c.SST, "%0.1f") + "   SDT " + Shown(t, c.SDT, "%0.1f") + "   sh " +
-           Shown(dt, c.sh, "%0.1f") + "   sc " + Shown(dt, c.sc, "%0.1f") + "   COP " + FormatNumber("%0.2f", c.COP);
+        Shown(dt, c.sh, "%0.1f") + "   sc " + Shown(dt, c.sc, "%0.1f") + "   COP " + FormatNumber("%0.2f", c.COP);
 }
 
 std::string StateReadout(TRefrigLib& lib, const TMollierChart& chart, double h, double p)

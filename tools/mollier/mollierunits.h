@@ -4,7 +4,8 @@
 
 // The chart's unit system: metric kPa, kJ/kg, °C or imperial psi, Btu/lb, °F,
 // taken from the units catalogue. Values come in the model's units (kPa, kJ/kg, °C).
-enum TChartUnits { cuMetric, cuImperial };
+enum TChartUnits { cuMetric,
+                   cuImperial };
 
 struct TDisplayUnit {
     std::string Label; // UTF-8

@@ -184,7 +184,10 @@ void DrawCycle(QPainter& painter, const TChartAxes& axes, const TMollierChart& c
         QPointF offset; // of the label from the point, in text heights
     };
     const TMark marks[] = {
-        {p1, "1", {0.4, 1.1}}, {p2, "2", {0.5, -0.3}}, {p3, "3", {-1.2, -0.3}}, {p4, "4", {-0.4, 1.3}},
+        {p1, "1", {0.4, 1.1}},
+        {p2, "2", {0.5, -0.3}},
+        {p3, "3", {-1.2, -0.3}},
+        {p4, "4", {-0.4, 1.3}},
         {p2s, "2s", {-1.8, -0.4}},
     };
     for (const TMark& m : marks) {

@@ -95,7 +95,8 @@ int RunHeadless(const TMollierCommand& command, std::ostream& out, std::ostream&
     try {
         args = ParseMollierArgs(command.Words);
     } catch (const KelvoraError& e) {
-        err << e.what() << "\n" << kUsage;
+        err << e.what() << "\n"
+            << kUsage;
         return kExitRefused;
     }
     TRefrigLib lib(MollierLibraryFile(command));

@@ -15,9 +15,12 @@
 // failed (a cycle solved with counted failures is still printed or drawn, with a
 // warning), 2 the command line or the text was refused.
 struct TMollierCommand {
-    enum TFace { fcWindow, fcPoints, fcExport, fcHelp } Face = fcWindow;
-    std::string Library;     // empty: RefLib8.rdf by the maker-folder rule
-    std::string Units;       // empty: from the settings
+    enum TFace { fcWindow,
+                 fcPoints,
+                 fcExport,
+                 fcHelp } Face = fcWindow;
+    std::string Library; // empty: RefLib8.rdf by the maker-folder rule
+    std::string Units;   // empty: from the settings
     std::string ExportFile;
     int Width = 1200;
     int Height = 800;

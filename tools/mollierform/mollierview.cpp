@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr double kWheelStep = 0.8;  // range factor per notch of the wheel
-constexpr int kSmallestDrag = 8;    // pixels a drag must span both ways to zoom
+constexpr double kWheelStep = 0.8; // range factor per notch of the wheel
+constexpr int kSmallestDrag = 8;   // pixels a drag must span both ways to zoom
 
 } // namespace
 

@@ -29,11 +29,11 @@ TEST(MollierAxes, TicksFallOnRoundValuesOfTheDisplayUnit)
     std::vector<std::string> labels;
     for (const auto& t : LogTicks(80, 6000, kPa, 20))
         labels.push_back(t.Label);
-    EXPECT_EQ(labels, (std::vector<std::string>{"100", "200", "500", "1000", "2000", "5000"}));
+    EXPECT_EQ(labels, (std::vector<std::string> {"100", "200", "500", "1000", "2000", "5000"}));
     labels.clear();
     for (const auto& t : LogTicks(80, 60000, kPa, 5))
         labels.push_back(t.Label);
-    EXPECT_EQ(labels, (std::vector<std::string>{"100", "1000", "10000"}));
+    EXPECT_EQ(labels, (std::vector<std::string> {"100", "1000", "10000"}));
 
     const TDisplayUnit btu = EnthalpyUnit(cuImperial);
     const auto ticks = LinearTicks(150, 480, btu, 8);
@@ -47,8 +47,8 @@ TEST(MollierAxes, TicksFallOnRoundValuesOfTheDisplayUnit)
 
 TEST(MollierAxes, ZoomKeepsTheStateUnderThePointerInPlace)
 {
-    const TChartRange whole{100, 500, 10, 10000};
-    const TPlotRect plot{0, 0, 1000, 500};
+    const TChartRange whole {100, 500, 10, 10000};
+    const TPlotRect plot {0, 0, 1000, 500};
     const TChartAxes before(whole, plot);
     const TChartRange zoomed = ZoomRange(whole, 250, 300, 0.5);
     const TChartAxes after(zoomed, plot);
@@ -111,7 +111,7 @@ TEST(MollierLines, IsothermsAreLevelForAPureFluidSlopedForABlendAndTrueInTheVapo
         const char* name;
         bool glide;
     };
-    for (const TCase c : {TCase{"R22", false}, TCase{"R407C", true}}) {
+    for (const TCase c : {TCase {"R22", false}, TCase {"R407C", true}}) {
         SCOPED_TRACE(c.name);
         TRefrigLib lib(kLibrary);
         const TMollierChart chart = ChartOf(lib, c.name);

@@ -53,7 +53,7 @@ std::map<std::string, double> ReadClipValues(const std::string& out)
 class MollierProgram : public ::testing::TestWithParam<const char*> {
 protected:
     TTempFolder dir;
-    TRefrigLib lib{kLibrary};
+    TRefrigLib lib {kLibrary};
 
     // A plant of the given refrigerant, solved as the main window solves it, saved
     // as a project; `text` gets the main window's argument text for it.
@@ -86,7 +86,7 @@ TEST_P(MollierProgram, PointsAgreeWithTheCommandLineSolveOfTheSameCycle)
     ASSERT_EQ(cli.code, 0) << cli.err;
     auto v = ReadClipValues(cli.out);
     // One argument, as the launcher's hand-over gives it, and six words, as a start does.
-    for (const std::vector<std::string>& words : {std::vector<std::string>{text}, std::vector<std::string>{}}) {
+    for (const std::vector<std::string>& words : {std::vector<std::string> {text}, std::vector<std::string> {}}) {
         std::vector<std::string> args = {"--library", kLibrary, "--points"};
         if (words.empty()) {
             for (size_t at = 0, blank; at != std::string::npos; at = blank == std::string::npos ? blank : blank + 1) {

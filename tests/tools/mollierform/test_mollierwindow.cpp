@@ -38,8 +38,8 @@ std::string TextFor(const std::string& name, const std::string& values)
 class MollierWindow : public ::testing::Test {
 protected:
     std::vector<std::string> messages;
-    THookGuard<TMessageHook> hook{SetMessageHook, [this](const std::string& m) { messages.push_back(m); }};
-    TMollierWindow window{kLibrary, cuMetric};
+    THookGuard<TMessageHook> hook {SetMessageHook, [this](const std::string& m) { messages.push_back(m); }};
+    TMollierWindow window {kLibrary, cuMetric};
 
     void SetUp() override
     {
@@ -167,14 +167,14 @@ TEST(MollierHandOver, ASecondStartHandsItsTextToTheRunningChart)
                                  std::filesystem::perm_options::replace);
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path().string()));
     std::vector<std::string> messages;
-    THookGuard<TMessageHook> hook{SetMessageHook, [&](const std::string& m) { messages.push_back(m); }};
+    THookGuard<TMessageHook> hook {SetMessageHook, [&](const std::string& m) { messages.push_back(m); }};
 
     TMollierWindow first(kLibrary, cuMetric);
     first.ShowDefaultCycle();
     ASSERT_TRUE(first.Listen(CompanionServerName("mollierchart")));
     const auto secondStart = [&](const std::vector<std::string>& args) {
         QProcess second;
-        QStringList list{"--library", QString::fromStdString(kLibrary)};
+        QStringList list {"--library", QString::fromStdString(kLibrary)};
         for (const auto& a : args)
             list << QString::fromStdString(a);
         second.start(MOLLIERCHART, list);
