@@ -76,7 +76,8 @@ const char* const kUsage =
     "      then the rules: rule_drop, rule_oil_return, rule_noise or rule_hammer, and for the\n"
     "      liquid line subcooled. Without --od and --wall, the smallest tube meeting the\n"
     "      rules of each series: selection_metric (EN 12735-1) and selection_acr (ASTM B280,\n"
-    "      inches); exit code 1 when a series has none.\n"
+    "      inches); exit code 1 when a series has none, or when te or tc lies outside the\n"
+    "      refrigerant's data range (the figures are printed, the warning on standard error).\n"
     "\n"
     "Options of every command:\n"
     "  --library FILE   refrigerant library file (default: RefLib8.rdf in the common data folder)\n"
@@ -449,6 +450,16 @@ void PrintLine(const TLineResult& r, std::ostream& out)
             << FormatNumber("%g", r.state.sc) << " K sub-cooling)\n";
 }
 
+// Figures from extrapolated correlations are printed, with the warning and the
+// exit code of a solve with a warning.
+int WarnOfDataRange(const TLineState& state, std::ostream& err)
+{
+    if (state.rangeWarning.empty())
+        return kOk;
+    err << state.rangeWarning << "\n";
+    return kWarning;
+}
+
 } // namespace
 
 // A refrigerant line of a plant: its flow through a given tube, or the smallest
@@ -513,13 +524,14 @@ int TCli::LineSize(const TCommandLine& line, std::ostream& out, std::ostream& er
     lib.SelectByName(name);
     try {
         if (tubeGiven) {
-            PrintLine(ComputeLine(lib, *kind, cycle, tube), out);
-            return kOk;
+            const TLineResult result = ComputeLine(lib, *kind, cycle, tube);
+            PrintLine(result, out);
+            return WarnOfDataRange(result.state, err);
         }
         if (!(tube.length >= 0))
             throw LineSizeError("The line length must be 0 m or more.");
         const TLineState state = LineState(lib, *kind, cycle);
-        int code = kOk;
+        int code = WarnOfDataRange(state, err);
         for (const auto& [series, key] : {std::pair {tsMetric, "selection_metric"}, std::pair {tsAcr, "selection_acr"}}) {
             const auto choice = SelectTube(lib, state, series, tube.length, tube.rise);
             out << key << "\t" << (choice ? choice->tube.name : std::string("none")) << "\n";

@@ -680,6 +680,22 @@ TEST_F(Cli, LinesizeWithoutATubeSelectsFromBothSeries)
     EXPECT_EQ(none.out, "selection_metric\tnone\nselection_acr\tnone\n");
 }
 
+// R32 is fitted up to 50 °C: its figures at 60 °C are printed with the warning.
+TEST_F(Cli, LinesizeWarnsOfACycleBeyondTheDataRange)
+{
+    const std::string warning = "Warning: outside the data range of R32 (\u221245\u202650 \u00B0C)\n";
+    for (const auto& more : {std::vector<std::string> {"--od", "22", "--wall", "1", "--tc", "60"},
+                             std::vector<std::string> {"--tc", "60"}}) {
+        const auto r = Run(LineSizeArgs("R32", "liquid", more));
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err, warning);
+        EXPECT_EQ(Values(r.out).count(more.size() > 2 ? "pressure_drop" : "selection_metric"), 1u) << r.out;
+    }
+    const auto inside = Run(LineSizeArgs("R32", "liquid", {"--od", "22", "--wall", "1", "--tc", "50"}));
+    EXPECT_EQ(inside.code, 0);
+    EXPECT_EQ(inside.err, "");
+}
+
 TEST_F(Cli, LinesizeRefusesBadInput)
 {
     const std::string tube[] = {"--od", "22", "--wall", "1"};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/cycle.h"
+#include "core/datarange.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ TLineState LineState(TRefrigLib& lib, TLineKind line, const TLineCycle& input)
     s.line = line;
     s.massFlow = cycle.mr;
     s.sc = input.sc;
+    s.rangeWarning = DataRangeWarning(cycle);
     const TRefrigData& r = lib.Data();
     switch (line) {
     case lkSuction:

@@ -46,6 +46,9 @@ struct TLineState {
     double viscosity = 0; // Pa·s
     double pressure = 0;  // Pa
     double sc = 0;        // sub-cooling of the liquid, K
+    // "Warning: outside the data range of …" when te or tc lies beyond the
+    // refrigerant's fitted range (the figures are then extrapolated), else empty.
+    std::string rangeWarning;
 };
 
 // The tube of a line.

@@ -46,6 +46,13 @@ TMollierWindow::TMollierWindow(const std::string& libraryFile, TChartUnits units
     readout_->setObjectName("Readout");
     statusBar()->addWidget(readout_, 1);
     connect(view_, &TMollierView::ReadoutChanged, readout_, &QLabel::setText);
+    // Beside the readout, as long as the cycle shown lies beyond its refrigerant's
+    // data range: the chart is then drawn from extrapolated correlations.
+    rangeNote_ = new QLabel(this);
+    rangeNote_->setObjectName("RangeNote");
+    rangeNote_->setStyleSheet("color: #b00000");
+    rangeNote_->hide();
+    statusBar()->addPermanentWidget(rangeNote_);
     BuildMenus();
     resize(1200, 840);
 }
@@ -109,8 +116,12 @@ void TMollierWindow::ShowDefaultCycle()
 
 void TMollierWindow::SetChartTitle()
 {
-    if (!text_.empty())
-        setWindowTitle(QString::fromStdString("Mollier Chart - " + view_->Chart().Cycle.Refrigerant));
+    if (text_.empty())
+        return;
+    const TMollierCycle& cycle = view_->Chart().Cycle;
+    setWindowTitle(QString::fromStdString("Mollier Chart - " + cycle.Refrigerant));
+    rangeNote_->setText(QString::fromStdString(cycle.DataRangeWarning));
+    rangeNote_->setVisible(!cycle.DataRangeWarning.empty());
 }
 
 void TMollierWindow::SetUnits(TChartUnits units)

@@ -38,6 +38,8 @@ public:
 
     TMollierView* View() const { return view_; }
     QLabel* Readout() const { return readout_; }
+    // "Warning: outside the data range of …" while the cycle shown is; else hidden.
+    QLabel* RangeNote() const { return rangeNote_; }
 
     QAction* FitCycleAction = nullptr;
     QAction* WholeChartAction = nullptr;
@@ -62,6 +64,7 @@ private:
     TRefrigLib lib_;
     TMollierView* view_ = nullptr;
     QLabel* readout_ = nullptr;
+    QLabel* rangeNote_ = nullptr;
     QLocalServer* server_ = nullptr;
     std::string text_;
     TChartUnits units_;

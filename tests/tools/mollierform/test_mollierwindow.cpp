@@ -74,6 +74,23 @@ TEST_F(MollierWindow, ShowsATextAndKeepsTheChartWhenOneIsRefused)
     EXPECT_NE(messages[2].find("'x'"), std::string::npos) << messages[2];
 }
 
+TEST_F(MollierWindow, NotesACycleBeyondItsRefrigerantsDataRange)
+{
+    window.ShowDefaultCycle();
+    EXPECT_TRUE(window.RangeNote()->isHidden());
+    // R32 is fitted up to 50 °C; condensing at 60 °C is extrapolated.
+    ASSERT_TRUE(window.ShowText(TextFor("R32", "0.70 -5.000 60.000 6.00 4.00")));
+    EXPECT_FALSE(window.RangeNote()->isHidden());
+    EXPECT_EQ(window.RangeNote()->text().toStdString(),
+              "Warning: outside the data range of R32 (\u221245\u202650 \u00B0C)");
+    // A refused text leaves the chart, and so its note, as they were.
+    EXPECT_FALSE(window.ShowText("99 0.70 -5 40 6 4"));
+    EXPECT_FALSE(window.RangeNote()->isHidden());
+    ASSERT_TRUE(window.ShowText(TextFor("R32", "0.70 -5.000 45.000 6.00 4.00")));
+    EXPECT_TRUE(window.RangeNote()->isHidden());
+    EXPECT_EQ(messages.size(), 1u);
+}
+
 TEST_F(MollierWindow, ReadsTheStateUnderThePointer)
 {
     window.ShowDefaultCycle();
