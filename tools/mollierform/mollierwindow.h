@@ -10,7 +10,6 @@
 
 class QAction;
 class QLabel;
-class QLocalServer;
 class TMollierView;
 
 // The chart window ("MollierChart"): the chart, a status line with the state
@@ -56,13 +55,11 @@ private:
     void BuildMenus();
     void ExportWithDialog(const char* title, const char* filter, const char* suffix);
     void Print();
-    void TakeConnection();
     void SetChartTitle();
 
     TRefrigLib lib_;
     TMollierView* view_ = nullptr;
     QLabel* readout_ = nullptr;
-    QLocalServer* server_ = nullptr;
     std::string text_;
     TChartUnits units_;
     bool placed_ = false;
