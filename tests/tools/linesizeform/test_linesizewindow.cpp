@@ -1,17 +1,22 @@
 // The line sizing window offscreen, used as a technician uses it: the figures it
 // shows against the calculation's, Select, the unit switch, the errors without
-// stale figures, and the conditions of the main window's last project.
+// stale figures, the conditions of the main window's last project, and a real
+// second start of the program.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QLabel>
 #include <QPushButton>
 
 #include "core/cycle.h"
 #include "core/jsondoc.h"
+#include "env/companion.h"
+#include "env/companionlistener.h"
 #include "env/recentfiles.h"
 #include "tests/support/hookguard.h"
 #include "tests/support/tempfolder.h"
@@ -358,4 +363,40 @@ TEST_F(LineSizeWindow, KeyboardReachesEveryInputAndTheHelpStatesTheRules)
     for (const char* rule : {"at most 1 K", "at most 0.5 K", "at least 5 m/s up a riser", "at least 2.5 m/s",
                              "at least 7.5 m/s", "at most 20 m/s", "at most 1.5 m/s", "still sub-cooled"})
         EXPECT_NE(messages[0].find(rule), std::string::npos) << rule;
+}
+
+// The Tools menu starts the program again while it runs: the second start hands
+// over to the running window, which comes to the front, and ends.
+TEST(LineSizeHandOver, ASecondStartEndsAndRaisesTheRunningWindow)
+{
+    TTempFolder runtime;
+    std::filesystem::permissions(runtime.Path(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path().string()));
+    TLineSizeWindow first(kLibrary, usMetric, runtime.File("Kelvora.json"));
+    first.show();
+    int handedOver = 0;
+    auto* listener = new TCompanionListener(first, [&](const std::string& text) {
+        EXPECT_EQ(text, "");
+        ++handedOver;
+    });
+    ASSERT_TRUE(listener->Listen(CompanionServerName("linesize")));
+
+    QProcess second;
+    second.start(LINESIZE, {"--library", QString::fromStdString(kLibrary)});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    QElapsedTimer timer;
+    timer.start();
+    while (second.state() != QProcess::NotRunning && timer.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        second.waitForFinished(20);
+    }
+    if (second.state() != QProcess::NotRunning) {
+        second.kill();
+        second.waitForFinished(5000);
+        FAIL() << "the second start opened a window of its own";
+    }
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    QTest::qWait(50);
+    EXPECT_EQ(handedOver, 1);
 }
