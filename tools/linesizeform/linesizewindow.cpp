@@ -63,9 +63,10 @@ QString Rule(bool ok, const std::string& words)
         .arg(ok ? kMet : kNotMet, Text(words).toHtmlEscaped(), ok ? "met" : "not met");
 }
 
+// A limit in the field's unit; number and unit are never parted by a line break.
 std::string Shown(const TFmtEdit& field, double value)
 {
-    return FormatFieldWithUnit(field, true, " ", value).text;
+    return FormatFieldWithUnit(field, true, "\u00a0", value).text;
 }
 
 } // namespace

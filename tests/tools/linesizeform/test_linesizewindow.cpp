@@ -201,7 +201,7 @@ TEST_F(LineSizeWindow, SwitchingUnitsKeepsTheValuesAndTheSystemIsKept)
     EXPECT_NEAR(window->Tube(lkSuction).length, suction.length, 1e-9);
     EXPECT_NEAR(P(lkSuction).VelocityEd->Value(), velocity, 0.003);
     EXPECT_NEAR(P(lkSuction).PressureDropEd->Value(), drop, 0.001);
-    EXPECT_TRUE(P(lkSuction).Judgement->text().contains("984 fpm")) << P(lkSuction).Judgement->text().toStdString();
+    EXPECT_TRUE(P(lkSuction).Judgement->text().contains(QString::fromUtf8("984\u00a0fpm"))) << P(lkSuction).Judgement->text().toStdString();
     EXPECT_EQ(LineSizeUnits({}), usImperial) << "kept for the next start";
 
     // A window opened now starts imperial; back to metric shows the typed texts again.
