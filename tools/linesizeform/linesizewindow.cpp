@@ -60,7 +60,7 @@ TFmtEditDesign ResultDesign(TUnitsType kind, int unitsValue, TFormatType type, c
 QString Rule(bool ok, const std::string& words)
 {
     return QString("<span style=\"color:%1\">%2: <b>%3</b></span>")
-        .arg(ok ? kMet : kNotMet, Text(words).toHtmlEscaped(), ok ? "met" : "not met");
+        .arg(ok ? kMet : kNotMet, Text(words).toHtmlEscaped(), ok ? "met" : "not&nbsp;met");
 }
 
 // A limit in the field's unit; number and unit are never parted by a line break.
@@ -376,18 +376,24 @@ void TLineSizeWindow::TubePicked(TLineKind line, int index)
 
 void TLineSizeWindow::Recompute()
 {
-    std::string status;
+    std::array<std::string, 3> faults;
     for (TLineKind line : kLines) {
         try {
             ShowResult(line, ComputeLine(lib_, line, Cycle(), Tube(line)));
         } catch (const KelvoraError& e) {
             ShowFailure(line, e.what());
-            // A fault of the plant is the same in every line: told once.
-            const std::string told = std::string(kPanelNames[line]) + " line: " + e.what();
-            if (status.find(e.what()) == std::string::npos)
-                status += (status.empty() ? "" : "  ") + (line == lkSuction ? std::string(e.what()) : told);
+            faults[line] = e.what();
         }
     }
+    // A fault of the plant is the same in every line: told once; a line's own
+    // fault names its line.
+    std::string status;
+    if (!faults[0].empty() && faults[0] == faults[1] && faults[0] == faults[2])
+        status = faults[0];
+    else
+        for (TLineKind line : kLines)
+            if (!faults[line].empty())
+                status += (status.empty() ? "" : "  ") + std::string(kPanelNames[line]) + " line: " + faults[line];
     statusText_->setText(Text(status));
 }
 
