@@ -53,4 +53,15 @@ TEST(InstallTree, ProgramFindsTheCommonDataBesideIt)
     ASSERT_TRUE(points.waitForFinished(30000));
     EXPECT_EQ(points.exitCode(), 0) << points.readAllStandardError().toStdString();
     EXPECT_EQ(points.readAllStandardOutput().count('\n'), 4);
+
+    // The line sizing companion beside it, where the Tools menu looks for it; it
+    // takes no argument text.
+    const std::string linesize = prefix + "/Zandrovel/Line Size/linesize";
+    ASSERT_TRUE(fs::exists(linesize));
+    EXPECT_EQ(ProductTitleOf(linesize), "Kelvora 1.2.0.0");
+    QProcess refused;
+    refused.start(QString::fromStdString(linesize), {"some", "text"});
+    ASSERT_TRUE(refused.waitForFinished(30000));
+    EXPECT_EQ(refused.exitCode(), 2);
+    EXPECT_TRUE(refused.readAllStandardError().contains("Usage: linesize"));
 }

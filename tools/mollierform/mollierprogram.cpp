@@ -2,9 +2,7 @@
 
 #include "core/errors.h"
 #include "core/numtext.h"
-#include "core/pathjoin.h"
-#include "env/platform.h"
-#include "env/settingsstore.h"
+#include "env/companionsettings.h"
 #include "tools/mollier/molliercycle.h"
 #include "tools/mollier/molliermodel.h"
 #include "tools/mollierform/mollierpainter.h"
@@ -78,11 +76,7 @@ TMollierCommand ParseMollierCommand(const std::vector<std::string>& args)
 
 std::string MollierLibraryFile(const TMollierCommand& command)
 {
-    if (!command.Library.empty())
-        return command.Library;
-    const TPlatformInputs defaults;
-    const std::string maker = MakerFolderOf(ProgramFolderOf(RunningProgramFile()), defaults.ProgramFilesFolder);
-    return PathJoin({maker + "Common Files/", "RefLib8.rdf"});
+    return CompanionLibraryFile(command.Library);
 }
 
 int RunHeadless(const TMollierCommand& command, std::ostream& out, std::ostream& err)
@@ -134,7 +128,5 @@ int RunHeadless(const TMollierCommand& command, std::ostream& out, std::ostream&
 
 TChartUnits MollierUnits(const TMollierCommand& command)
 {
-    if (!command.Units.empty())
-        return ChartUnitsFromText(command.Units);
-    return ChartUnitsFromText(TSettingsStore(ProgramRegistryKey()).ReadString(kMollierSection, "Units", "Metric"));
+    return ChartUnitsFromText(CompanionUnitsText(kMollierSection, command.Units));
 }

@@ -8,32 +8,22 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QtEndian>
 
 #include "core/cycle.h"
 #include "core/errors.h"
-#include "env/companion.h"
-#include "env/platform.h"
-#include "env/settingsstore.h"
+#include "env/companionlistener.h"
+#include "env/companionsettings.h"
 #include "env/widgetplacement.h"
 #include "tools/mollierform/mollierpainter.h"
 #include "tools/mollierform/mollierprogram.h"
 #include "tools/mollierform/mollierview.h"
 #include "widgets/messages.h"
-
-namespace {
-
-constexpr int kReadTimeoutMs = 5000;
-
-} // namespace
 
 TMollierWindow::TMollierWindow(const std::string& libraryFile, TChartUnits units, QWidget* parent)
     : QMainWindow(parent), lib_(libraryFile), units_(units)
@@ -128,7 +118,7 @@ void TMollierWindow::SetUnits(TChartUnits units)
 {
     units_ = units;
     (units_ == cuImperial ? ImperialAction : MetricAction)->setChecked(true);
-    TSettingsStore(ProgramRegistryKey()).WriteString(kMollierSection, "Units", ChartUnitsText(units));
+    KeepCompanionUnits(kMollierSection, ChartUnitsText(units));
     if (text_.empty())
         return;
     const TChartRange shown = view_->Shown();
@@ -140,58 +130,11 @@ void TMollierWindow::SetUnits(TChartUnits units)
 
 bool TMollierWindow::Listen(const std::string& serverName)
 {
-    const QString name = QString::fromStdString(serverName);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name)) {
-        // A name left behind by an instance that ended without closing is free again.
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (probe.waitForConnected(500))
-            return false;
-        QLocalServer::removeServer(name);
-        if (!server_->listen(name))
-            return false;
-    }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (server_->hasPendingConnections())
-            TakeConnection();
+    auto* listener = new TCompanionListener(*this, [this](const std::string& text) {
+        if (!text.empty())
+            ShowText(text);
     });
-    return true;
-}
-
-void TMollierWindow::TakeConnection()
-{
-    QLocalSocket* socket = server_->nextPendingConnection();
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QByteArray bytes = socket->readAll();
-    while (!ParseHandOver(bytes) && socket->state() == QLocalSocket::ConnectedState &&
-           socket->waitForReadyRead(kReadTimeoutMs))
-        bytes += socket->readAll();
-    const auto handOver = ParseHandOver(bytes);
-    uint32_t result = 0;
-    if (handOver && handOver->Param == kHandOverParam) {
-        // The launcher waits for the answer; the text is shown once it has it, so
-        // that a message box about the text never keeps the launcher waiting.
-        result = 1;
-        const std::string text = handOver->Text;
-        QMetaObject::invokeMethod(
-            this,
-            [this, text] {
-                if (!text.empty())
-                    ShowText(text);
-                if (isMinimized())
-                    showNormal();
-                raise();
-                activateWindow();
-            },
-            Qt::QueuedConnection);
-    }
-    char answer[4];
-    qToLittleEndian(result, answer);
-    socket->write(answer, 4);
-    socket->flush();
-    socket->disconnectFromServer();
+    return listener->Listen(serverName);
 }
 
 void TMollierWindow::ExportTo(const QString& file)

@@ -10,7 +10,6 @@
 
 class QAction;
 class QLabel;
-class QLocalServer;
 class TMollierView;
 
 // The chart window ("MollierChart"): the chart, a status line with the state
@@ -58,14 +57,12 @@ private:
     void BuildMenus();
     void ExportWithDialog(const char* title, const char* filter, const char* suffix);
     void Print();
-    void TakeConnection();
     void SetChartTitle();
 
     TRefrigLib lib_;
     TMollierView* view_ = nullptr;
     QLabel* readout_ = nullptr;
     QLabel* rangeNote_ = nullptr;
-    QLocalServer* server_ = nullptr;
     std::string text_;
     TChartUnits units_;
     bool placed_ = false;
