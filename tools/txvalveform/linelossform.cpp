@@ -27,10 +27,12 @@ constexpr int kTypedSize = 0; // the first entry of the tube list
 constexpr int kMetricStartTube = 3; // 12x1
 constexpr int kAcrStartTube = 2;    // 1/2
 
-std::string UnitText(TUnitsType kind, TUnitSystem system, double value)
+// The value in the system's unit of its kind, by the catalogue's format or, for
+// results, by the automatic one.
+std::string UnitText(TUnitsType kind, TUnitSystem system, double value, bool keepFormat = true)
 {
     const int choice = system == usMetric ? MetricUnitIndex(kind, 0) : ImperialUnitIndex(kind, 0);
-    return FormatWithUnit(kind, choice, 0, true, " ", true, value).text;
+    return FormatWithUnit(kind, choice, 0, keepFormat, " ", true, value).text;
 }
 
 QComboBox* AddListRow(QGridLayout& grid, int row, const char* name, const char* caption)
@@ -53,6 +55,7 @@ TLineLossForm::TLineLossForm(TLossLine line, QWidget* parent) : QDialog(parent),
     const bool riser = line == llRiser;
     setObjectName(riser ? "LiqRiserCalc" : "LiqLineCalc");
     setWindowTitle(riser ? "Vertical Liquid Line Loss" : "Liquid Line Loss");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
 
     PlantLabel = new QLabel(this);
@@ -254,7 +257,7 @@ void TLineLossForm::ShowError(const QString& text)
 {
     ErrorLabel->setText(text);
     LossLabel->setText("Pressure loss: -");
-    FlowLabel->clear();
+    FlowLabel->setText("Velocity -");
 }
 
 void TLineLossForm::Recalculate()
@@ -273,9 +276,9 @@ void TLineLossForm::Recalculate()
             ErrorLabel->clear();
             LossLabel->setText(
                 Text("Pressure loss: " + FormatWithUnit(utPressure, pressureUnits_, 0, false, " ", true, *loss_).text));
-            FlowLabel->setText(Text("Velocity " + UnitText(utVelocity, plant_.units, r.velocity) +
+            FlowLabel->setText(Text("Velocity " + UnitText(utVelocity, plant_.units, r.velocity, false) +
                                     ", saturation drop " +
-                                    UnitText(utTemperatureChange, plant_.units, r.saturationDrop)));
+                                    UnitText(utTemperatureChange, plant_.units, r.saturationDrop, false)));
         } catch (const KelvoraError& e) {
             ShowError(Text(e.what()));
         }
