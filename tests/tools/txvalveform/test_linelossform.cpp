@@ -158,6 +158,25 @@ TEST_F(LineLossTest, ARiserCostsItsColumnAndALongerRunCostsMore)
     });
 }
 
+TEST_F(LineLossTest, AnImperialPlantGetsInchesFeetAndAcrTube)
+{
+    window = std::make_unique<TLiquidLineForm>();
+    window->SetPlant({.lib = &lib, .te = 5.5, .tc = 47, .capacity = 10, .units = usImperial});
+    Show(*window);
+    Calculate(window->LiqLineCalcBtn, [this](TLineLossForm* d) {
+        EXPECT_EQ(d->SeriesList->currentText(), "ASTM B280");
+        EXPECT_EQ(d->TubeList->currentText(), "1/2");
+        EXPECT_EQ(d->OdEd->UnitsLabel()->text(), "inch");
+        EXPECT_EQ(d->OdEd->text().toDouble(), 0.5);
+        EXPECT_EQ(d->LengthEd->UnitsLabel()->text(), "ft");
+        EXPECT_EQ(d->PlantLabel->text(), "R22, evaporating 41.9 °F, condensing 116.6 °F, cooling duty 34121 Btu/hr");
+        TypeAndLeave(d->LengthEd, "50");
+        ASSERT_TRUE(d->Loss());
+        EXPECT_NEAR(*d->Loss(), Expected({12.7, 0.035 * 25.4, 50 * 0.3048, 0}), 1e-6);
+        d->reject();
+    });
+}
+
 TEST_F(LineLossTest, CancelAndEscapeWriteNothing)
 {
     TLiquidLineForm& w = OpenLiquidLine();
