@@ -1,5 +1,6 @@
 #include "tools/txvalveform/linelossform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -11,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "core/refriglib.h"
+#include "env/platform.h"
+#include "env/settingsstore.h"
 #include "units/fmtedit.h"
 #include "widgets/navigationkeys.h"
 #include "widgets/qttext.h"
@@ -29,6 +32,11 @@ constexpr int kAcrStartTube = 2;    // 1/2
 
 // The value in the system's unit of its kind, by the catalogue's format or, for
 // results, by the automatic one.
+TSettingsStore Store()
+{
+    return TSettingsStore(ProgramRegistryKey());
+}
+
 std::string UnitText(TUnitsType kind, TUnitSystem system, double value, bool keepFormat = true)
 {
     const int choice = system == usMetric ? MetricUnitIndex(kind, 0) : ImperialUnitIndex(kind, 0);
@@ -145,6 +153,41 @@ TLineLossForm::TLineLossForm(TLossLine line, QWidget* parent) : QDialog(parent),
     TubeList->setCurrentIndex(kTypedSize + 1 + kMetricStartTube);
     filling_ = false;
     TubePicked();
+    LoadSettings();
+}
+
+void TLineLossForm::LoadSettings()
+{
+    const TSettingsStore store = Store();
+    const std::string section = objectName().toStdString();
+    stored_ = store.ValueExists(section, "Series");
+    if (!stored_)
+        return;
+    filling_ = true;
+    SeriesList->setCurrentIndex(std::clamp(store.ReadInteger(section, "Series", 0), 0, SeriesList->count() - 1));
+    SeriesPicked();
+    filling_ = true;
+    TubeList->setCurrentIndex(std::clamp(store.ReadInteger(section, "Tube", kTypedSize), 0, TubeList->count() - 1));
+    od_ = store.ReadFloat(section, "OD", od_);
+    wall_ = store.ReadFloat(section, "Wall", wall_);
+    LengthEd->SetValue(store.ReadFloat(section, "Length", LengthEd->Value()));
+    SubcoolEd->SetValue(store.ReadFloat(section, "Subcool", SubcoolEd->Value()));
+    SuperheatEd->SetValue(store.ReadFloat(section, "Superheat", SuperheatEd->Value()));
+    filling_ = false;
+    ShowTube();
+}
+
+void TLineLossForm::SaveSettings() const
+{
+    const TSettingsStore store = Store();
+    const std::string section = objectName().toStdString();
+    store.WriteInteger(section, "Series", SeriesList->currentIndex());
+    store.WriteInteger(section, "Tube", TubeList->currentIndex());
+    store.WriteFloat(section, "OD", od_);
+    store.WriteFloat(section, "Wall", wall_);
+    store.WriteFloat(section, "Length", LengthEd->Value());
+    store.WriteFloat(section, "Subcool", SubcoolEd->Value());
+    store.WriteFloat(section, "Superheat", SuperheatEd->Value());
 }
 
 void TLineLossForm::SetPlant(const TLiquidLinePlant& plant, int pressureUnits)
@@ -158,7 +201,7 @@ void TLineLossForm::SetPlant(const TLiquidLinePlant& plant, int pressureUnits)
         SwitchUnits(this, plant.units);
         filling_ = false;
     }
-    if (first && plant.units == usImperial) {
+    if (first && !stored_ && plant.units == usImperial) {
         SeriesList->setCurrentIndex(tsAcr);
         TubeList->setCurrentIndex(kTypedSize + 1 + kAcrStartTube);
     }
@@ -294,4 +337,13 @@ void TLineLossForm::accept()
     Recalculate();
     if (loss_)
         QDialog::accept();
+}
+
+void TLineLossForm::done(int result)
+{
+    // A pending entry counts as if the user had left the field.
+    if (auto* field = qobject_cast<TFmtEdit*>(focusWidget()))
+        field->CommitEdit();
+    SaveSettings();
+    QDialog::done(result);
 }

@@ -27,7 +27,9 @@ struct TLiquidLinePlant {
 // The liquid line loss worked out for a copper tube: the friction of the
 // horizontal run's equivalent length, or of a riser's height plus the weight of
 // its liquid column (ρ·g·H, upward positive). Shows the loss while the tube and
-// length are typed; OK is possible only while there is one.
+// length are typed; OK is possible only while there is one. The tube, the
+// length, the sub-cooling and the superheat are stored whenever it closes, also
+// after a Cancel, and come back at the next start.
 class TLineLossForm : public QDialog {
     Q_OBJECT
 
@@ -66,6 +68,7 @@ public:
     QPushButton* CancelButton = nullptr;
 
     void accept() override;
+    void done(int result) override;
 
 private:
     void SeriesPicked();
@@ -75,6 +78,8 @@ private:
     void ShowTube();
     void Recalculate();
     void ShowError(const QString& text);
+    void LoadSettings();
+    void SaveSettings() const;
 
     TLossLine line_;
     TLiquidLinePlant plant_;
@@ -83,4 +88,5 @@ private:
     double wall_ = 1; // mm
     std::optional<double> loss_;
     bool filling_ = false; // the dialog, not the user, sets the fields
+    bool stored_ = false;  // the tube came from the stored settings
 };

@@ -262,6 +262,48 @@ TEST_F(LineLossTest, CalculatedLossIsStoredWhenTheWindowClosesAlsoByCancel)
     EXPECT_NEAR(again.TotalDP(), 120 + again.LiqLineEd->Value(), 1e-9);
 }
 
+TEST_F(LineLossTest, TheDialogsInputsComeBackAtTheNextStartAlsoAfterCancel)
+{
+    TLiquidLineForm& w = OpenLiquidLine();
+    Calculate(w.LiqLineCalcBtn, [](TLineLossForm* d) {
+        PickTube(d, tsAcr, "5/8");
+        TypeAndLeave(d->LengthEd, "25");
+        Enter(d->SubcoolEd);
+        QTest::keyClicks(d->SubcoolEd, "3"); // still being typed at Cancel
+        QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+    });
+    Calculate(w.LiqRiserCalcBtn, [](TLineLossForm* d) {
+        TypeAndLeave(d->OdEd, "18");
+        TypeAndLeave(d->LengthEd, "-1.5");
+        QTest::mouseClick(d->OkButton, Qt::LeftButton);
+    });
+
+    window.reset();
+    TLiquidLineForm& again = OpenLiquidLine();
+    Calculate(again.LiqLineCalcBtn, [this](TLineLossForm* d) {
+        EXPECT_EQ(d->SeriesList->currentText(), "ASTM B280");
+        EXPECT_EQ(d->TubeList->currentText(), "5/8");
+        EXPECT_EQ(d->LengthEd->text(), "25.000");
+        EXPECT_EQ(d->SubcoolEd->text(), "3.0");
+        const TLineTube tube = d->Tube();
+        EXPECT_EQ(tube.od, 0.625 * 25.4) << "the tube's own size, not its text";
+        EXPECT_EQ(tube.wall, 0.040 * 25.4);
+        TLineCycle cycle = d->Cycle();
+        EXPECT_EQ(cycle.sc, 3);
+        ASSERT_TRUE(d->Loss());
+        EXPECT_NEAR(*d->Loss(), ComputeLine(lib, lkLiquid, cycle, tube).pressureDrop / 1000, 1e-9);
+        d->reject();
+    });
+    Calculate(again.LiqRiserCalcBtn, [](TLineLossForm* d) {
+        EXPECT_EQ(d->TubeList->currentText(), "Typed size");
+        EXPECT_EQ(d->Tube().od, 18);
+        EXPECT_EQ(d->Tube().wall, 1);
+        EXPECT_EQ(d->Tube().rise, -1.5);
+        EXPECT_EQ(d->SubcoolEd->text(), "5.0") << "each dialog keeps its own";
+        d->reject();
+    });
+}
+
 // Mnemonics open the dialogs, Tab runs down its rows, Enter moves on from a
 // field and accepts from a list.
 TEST_F(LineLossTest, KeyboardReachesEverything)
