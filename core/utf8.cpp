@@ -1,5 +1,7 @@
 #include "core/utf8.h"
 
+#include <algorithm>
+
 char32_t NextUtf8(std::string_view text, std::size_t& at)
 {
     constexpr char32_t kMalformed = U'\uFFFD';
@@ -58,10 +60,22 @@ void AppendUtf8(std::string& out, char32_t cp)
 
 std::string Latin1ToUtf8(std::string_view bytes)
 {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes)
-        AppendUtf8(out, static_cast<unsigned char>(c));
+    const auto isHigh = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    // A high byte takes two bytes in UTF-8, an ASCII byte one: the size is known
+    // before anything is written, and ASCII runs (most of a library file) are
+    // copied whole.
+    const auto high = static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), isHigh));
+    std::string out(bytes.size() + high, '\0');
+    char* to = out.data();
+    for (auto at = bytes.begin(); at != bytes.end();) {
+        const auto run = std::find_if(at, bytes.end(), isHigh);
+        to = std::copy(at, run, to);
+        for (at = run; at != bytes.end() && isHigh(*at); ++at) {
+            const auto b = static_cast<unsigned char>(*at);
+            *to++ = static_cast<char>(0xC0 | (b >> 6));
+            *to++ = static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
     return out;
 }
 

@@ -2,35 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <map>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include "core/cliptext.h"
 #include "tests/support/cmpfixture.h"
 #include "core/cycle.h"
 #include "core/jsondoc.h"
+#include "tests/support/runprogram.h"
 #include "tests/support/tempfolder.h"
 #include "tools/linesize/linesize.h"
 
 namespace {
-
-struct TRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& arg)
-{
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class Cli : public ::testing::Test {
 protected:
@@ -45,18 +30,7 @@ protected:
 
     TRun Run(const std::vector<std::string>& args, const std::string& env = "")
     {
-        std::string cmd = env + " " + Quoted(program);
-        for (const auto& a : args)
-            cmd += " " + Quoted(a);
-        const std::string out = dir.File("stdout.txt");
-        const std::string err = dir.File("stderr.txt");
-        cmd += " >" + Quoted(out) + " 2>" + Quoted(err);
-        const int status = std::system(cmd.c_str());
-        TRun r;
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = TTempFolder::Read(out);
-        r.err = TTempFolder::Read(err);
-        return r;
+        return RunProgram(dir, program, args, env);
     }
 
     // A project file of the default cycle with some values changed.

@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <QBoxLayout>
 
@@ -72,10 +73,24 @@ TLiquidLineForm::TLiquidLineForm(QWidget* parent) : QDialog(parent)
         this->*row.field = field;
     }
     grid->setRowStretch(static_cast<int>(std::size(kLosses)), 1);
+    // Beside the two losses a tube and a length give; the buttons take no focus,
+    // so Tab and Enter stay among the fields, and their mnemonics reach them.
+    const auto calculate = [&](const char* name, const char* text, int row, TLineLossForm::TLossLine line) {
+        auto* button = new QPushButton(text, grid->parentWidget());
+        button->setObjectName(name);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        button->setToolTip("Work the loss out for a copper tube and its length at the valve selector's conditions");
+        grid->addWidget(button, row, 3, Qt::AlignLeft);
+        connect(button, &QPushButton::clicked, this, [this, line] { CalculateClick(line); });
+        return button;
+    };
+    LiqLineCalcBtn = calculate("LiqLineCalcBtn", "Ca&lculate…", 0, TLineLossForm::llRun);
+    LiqRiserCalcBtn = calculate("LiqRiserCalcBtn", "Calc&ulate…", 2, TLineLossForm::llRiser);
     statusText_ = AddStatusLine(*layout);
     StatusBar1 = statusText_->parentWidget();
 
-    resize(270, 220);
+    resize(360, 220);
     InstallKeyPreview(this, EditNavigationKeys);
     FormCreate();
 }
@@ -142,6 +157,21 @@ void TLiquidLineForm::EdExit(TFmtEdit* sender)
 {
     if (sender->Modified())
         ShowTotal();
+}
+
+void TLiquidLineForm::CalculateClick(TLineLossForm::TLossLine line)
+{
+    const bool riser = line == TLineLossForm::llRiser;
+    TLineLossForm*& form = riser ? LiqRiserCalc : LiqLineCalc;
+    TFmtEdit* field = riser ? LiqRiserEd : LiqLineEd;
+    if (!form)
+        form = new TLineLossForm(line, this);
+    form->SetPlant(plant_, field->UnitsValue());
+    if (form->exec() != QDialog::Accepted || !form->Loss())
+        return;
+    // As if the user had typed the loss into the field and left it.
+    field->SetValue(*form->Loss());
+    ShowTotal();
 }
 
 void TLiquidLineForm::showEvent(QShowEvent* e)

@@ -2,14 +2,19 @@
 
 #include <QDialog>
 
+#include "tools/txvalveform/linelossform.h"
+
 class QLabel;
+class QPushButton;
 class QToolButton;
 class TFmtEdit;
 
 // The liquid line window: the five pressure losses between the condenser and the
 // TX valve, typed by the user, and their sum, which the valve selector takes
-// after an OK. All five fields always show the same unit. The values and the unit
-// are stored whenever the window closes, also after a Cancel.
+// after an OK. The losses of the line itself and of its riser can also be worked
+// out for a tube and a length ("Calculate…") at the plant's conditions. All five
+// fields always show the same unit. The values and the unit are stored whenever
+// the window closes, also after a Cancel.
 class TLiquidLineForm : public QDialog {
     Q_OBJECT
 
@@ -29,6 +34,17 @@ public:
     TFmtEdit* LiqDistribEd = nullptr;
     TFmtEdit* DistribTubesEd = nullptr;
     QWidget* StatusBar1 = nullptr;
+    QPushButton* LiqLineCalcBtn = nullptr;  // "Calculate…" beside "Liquid Line"
+    QPushButton* LiqRiserCalcBtn = nullptr; // "Calculate…" beside "Vertical Liq Line"
+    // Made on the first click of their buttons and kept, with what was typed in them.
+    TLineLossForm* LiqLineCalc = nullptr;
+    TLineLossForm* LiqRiserCalc = nullptr;
+
+    // The plant whose line the calculations are for; the valve selector gives it
+    // before each showing.
+    void SetPlant(const TLiquidLinePlant& plant) { plant_ = plant; }
+    // "Calculate…": the loss worked out for a tube goes into the line's field.
+    void CalculateClick(TLineLossForm::TLossLine line);
 
     // "&Reset": the default losses.
     void ToolButton3Click();
@@ -50,4 +66,5 @@ private:
     void SetUnits(int choice);
 
     QLabel* statusText_ = nullptr;
+    TLiquidLinePlant plant_;
 };

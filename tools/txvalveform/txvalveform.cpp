@@ -401,6 +401,15 @@ void TTxValveForm::SpeedButton1Click()
 {
     if (!liquidLine_)
         liquidLine_ = new TLiquidLineForm(this);
+    // The liquid line window works its losses out at the conditions typed here.
+    if (auto* field = qobject_cast<TFmtEdit*>(focusWidget()))
+        field->CommitEdit();
+    const bool imperial = EvapTempEd->UnitsValue() == ImperialUnitIndex(utTemperature, 0);
+    liquidLine_->SetPlant({.lib = &lib_,
+                           .te = EvapTempEd->Value(),
+                           .tc = CondTempEd->Value(),
+                           .capacity = CapacityEd->Value(),
+                           .units = imperial ? usImperial : usMetric});
     if (liquidLine_->exec() != QDialog::Accepted)
         return;
     LiqLineDPEd->SetValue(liquidLine_->TotalDP());

@@ -10,11 +10,10 @@
 
 #include "tests/support/tempfolder.h"
 #include "tests/support/runprogram.h"
+#include "tests/tools/mollierform/molliertext.h"
 #include "tools/mollierform/mollierpainter.h"
 
 namespace {
-
-const std::string kLibrary = KELVORA_SOURCE_DIR "/assets/Common Files/RefLib8.rdf";
 
 bool IsCycleGreen(QRgb c)
 {
@@ -24,16 +23,6 @@ bool IsCycleGreen(QRgb c)
 bool IsDomeBlue(QRgb c)
 {
     return qBlue(c) > qRed(c) + 50 && qBlue(c) > qGreen(c) + 40;
-}
-
-// The argument text of a cycle of the named refrigerant of the shipped library.
-std::string TextFor(const std::string& name, const std::string& values)
-{
-    TRefrigLib lib(kLibrary);
-    const auto& names = lib.RefrigNames();
-    const auto at = std::find(names.begin(), names.end(), name);
-    EXPECT_NE(at, names.end()) << name;
-    return std::to_string(at - names.begin()) + " " + values;
 }
 
 QImage Drawn(const TMollierChart& chart, const TChartRange& shown, int width, int height)

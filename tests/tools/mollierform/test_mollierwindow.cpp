@@ -17,23 +17,13 @@
 #include "env/companion.h"
 #include "tests/support/hookguard.h"
 #include "tests/support/tempfolder.h"
+#include "tests/tools/mollierform/molliertext.h"
 #include "tools/mollierform/mollierprogram.h"
 #include "tools/mollierform/mollierview.h"
 #include "tools/mollierform/mollierwindow.h"
 #include "widgets/messages.h"
 
 namespace {
-
-const std::string kLibrary = KELVORA_SOURCE_DIR "/assets/Common Files/RefLib8.rdf";
-
-std::string TextFor(const std::string& name, const std::string& values)
-{
-    TRefrigLib lib(kLibrary);
-    const auto& names = lib.RefrigNames();
-    const auto at = std::find(names.begin(), names.end(), name);
-    EXPECT_NE(at, names.end()) << name;
-    return std::to_string(at - names.begin()) + " " + values;
-}
 
 class MollierWindow : public ::testing::Test {
 protected:
