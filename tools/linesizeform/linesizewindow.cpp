@@ -377,9 +377,12 @@ void TLineSizeWindow::TubePicked(TLineKind line, int index)
 void TLineSizeWindow::Recompute()
 {
     std::array<std::string, 3> faults;
+    std::string rangeWarning;
     for (TLineKind line : kLines) {
         try {
-            ShowResult(line, ComputeLine(lib_, line, Cycle(), Tube(line)));
+            const TLineResult result = ComputeLine(lib_, line, Cycle(), Tube(line));
+            ShowResult(line, result);
+            rangeWarning = result.state.rangeWarning;
         } catch (const KelvoraError& e) {
             ShowFailure(line, e.what());
             faults[line] = e.what();
@@ -394,6 +397,9 @@ void TLineSizeWindow::Recompute()
         for (TLineKind line : kLines)
             if (!faults[line].empty())
                 status += (status.empty() ? "" : "  ") + std::string(kPanelNames[line]) + " line: " + faults[line];
+    // The figures shown come from extrapolated correlations: said after the faults.
+    if (!rangeWarning.empty())
+        status += (status.empty() ? "" : "  ") + rangeWarning;
     statusText_->setText(Text(status));
 }
 

@@ -316,7 +316,8 @@ void TLineLossForm::Recalculate()
         try {
             const TLineResult r = ComputeLine(*plant_.lib, lkLiquid, Cycle(), Tube());
             loss_ = r.pressureDrop / kPaPerKPa;
-            ErrorLabel->clear();
+            // Empty, or the warning that the loss comes from extrapolated correlations.
+            ErrorLabel->setText(Text(r.state.rangeWarning));
             LossLabel->setText(
                 Text("Pressure loss: " + FormatWithUnit(utPressure, pressureUnits_, 0, false, " ", true, *loss_).text));
             FlowLabel->setText(Text("Velocity " + UnitText(utVelocity, plant_.units, r.velocity, false) +

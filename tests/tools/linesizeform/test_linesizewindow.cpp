@@ -292,6 +292,23 @@ TEST_F(LineSizeWindow, ShowsErrorsPlainlyAndNoStaleFigures)
     EXPECT_TRUE(messages.empty()) << messages.front();
 }
 
+// R32 is fitted up to 50 °C: condensing at 60 °C the figures are shown, with the warning.
+TEST_F(LineSizeWindow, WarnsOfAPlantBeyondTheRefrigerantsDataRange)
+{
+    ASSERT_TRUE(window->SelectRefrigerant("R32"));
+    TypeThePlant();
+    EXPECT_EQ(Status(), "");
+    TypeAndLeave(window->TcEd, "60");
+    for (TLineKind line : kLines)
+        EXPECT_FALSE(AllEmpty(P(line))) << LineKindName(line);
+    EXPECT_EQ(Status().toStdString(), "Warning: outside the data range of R32 (\u221245\u202650 \u00B0C)");
+    TypeAndLeave(P(lkDischarge).WallEd, "9");
+    EXPECT_EQ(Status().toStdString(), "Discharge line: The wall leaves no bore in the tube.  "
+                                      "Warning: outside the data range of R32 (\u221245\u202650 \u00B0C)");
+    TypeAndLeave(window->TcEd, "45");
+    EXPECT_EQ(Status().toStdString(), "Discharge line: The wall leaves no bore in the tube.");
+}
+
 TEST_F(LineSizeWindow, TakesTheConditionsOfTheProjectKelvoraUsedLast)
 {
     // Nothing to take: no settings document, then one whose last project is gone.

@@ -243,6 +243,25 @@ TEST_F(LineLossTest, RefusesWithTheReasonAndWritesNothing)
     }
 }
 
+// R32 is fitted up to 50 °C: condensing at 60 °C the loss is given, with the warning.
+TEST_F(LineLossTest, WarnsOfAPlantBeyondTheRefrigerantsDataRangeAndGivesTheLoss)
+{
+    TRefrigLib shipped(KELVORA_SOURCE_DIR "/assets/Common Files/RefLib8.rdf");
+    shipped.SelectByName("R32");
+    for (const auto& [tc, warning] : {std::pair {60.0, "Warning: outside the data range of R32 (\u221245\u202650 \u00B0C)"},
+                                      std::pair {45.0, ""}}) {
+        window = std::make_unique<TLiquidLineForm>();
+        window->SetPlant({.lib = &shipped, .te = -5, .tc = tc, .capacity = 10});
+        Show(*window);
+        Calculate(window->LiqLineCalcBtn, [&](TLineLossForm* d) {
+            EXPECT_EQ(d->ErrorText().toStdString(), warning) << tc;
+            EXPECT_TRUE(d->OkButton->isEnabled()) << tc;
+            EXPECT_TRUE(d->Loss()) << tc;
+            d->reject();
+        });
+    }
+}
+
 TEST_F(LineLossTest, CalculatedLossIsStoredWhenTheWindowClosesAlsoByCancel)
 {
     TLiquidLineForm& w = OpenLiquidLine();
