@@ -210,11 +210,16 @@ void TGlobal::Start(const TGlobalInputs& inputs)
     Settings_ = LoadSettingsDocument(Vars_);
 }
 
+void SaveSettingsDocument(TJsonDoc& doc, const TAppVariables& vars)
+{
+    PutAppVariables(doc, vars);
+    JsonSaveFile(doc, vars.settings_file);
+}
+
 bool TGlobal::Save(std::ostream& errors)
 {
     try {
-        PutAppVariables(Settings_, Vars_);
-        JsonSaveFile(Settings_, Vars_.settings_file);
+        SaveSettingsDocument(Settings_, Vars_);
         return true;
     } catch (const std::exception& e) {
         errors << "Settings not saved: " << e.what() << std::endl;

@@ -63,6 +63,10 @@ TJsonDoc LoadSettingsDocument(const TAppVariables& vars);
 // Shut-down steps 1 to 3: the eleven variables, the author block and the date.
 void PutAppVariables(TJsonDoc& doc, const TAppVariables& vars);
 
+// Steps 1 to 3, then the document written to the settings file named in `vars`.
+// Raises FileError when the file cannot be written.
+void SaveSettingsDocument(TJsonDoc& doc, const TAppVariables& vars);
+
 // The settings module of one run.
 class TGlobal {
 public:

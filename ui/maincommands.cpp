@@ -21,6 +21,7 @@
 #include "core/pathjoin.h"
 #include "ui/pathlabel.h"
 #include "env/platform.h"
+#include "env/uglobal.h"
 #include "widgets/qttext.h"
 
 namespace {
@@ -212,6 +213,14 @@ void TMainForm::MollierChart1Click()
 
 void TMainForm::LineSize1Click()
 {
+    // The line size calculator takes its plant from the newest recent project of
+    // the settings document, which is otherwise written only at the end: written
+    // now, it names the project open here.
+    try {
+        SaveSettingsDocument(settings_, vars_);
+    } catch (const std::exception& e) {
+        ShowMessage(std::string("Settings not saved: ") + e.what());
+    }
     Launch(cpLineSize, "");
 }
 

@@ -412,6 +412,37 @@ TEST_F(MainWindowTest, OtherCompanionsStartWithoutArguments)
     }
 }
 
+// The calculator reads the newest recent project from the settings file, which
+// must therefore name the project open now, not the one of the last run.
+TEST_F(MainWindowTest, LineSizeCalculatorFindsTheOpenProjectInTheSettingsFile)
+{
+    const std::string plant = dir.File("Customers/cold store.rdf");
+    std::filesystem::create_directories(dir.File("Customers"));
+    std::filesystem::copy_file(dir.File("Projects/Default.rdf"), plant);
+    Open();
+    ChooseInNextFileDialog(plant);
+    form->Open1->trigger();
+    ASSERT_EQ(form->ProjectFile(), plant);
+    messages.clear();
+    form->LineSize1->trigger();
+    const auto saved = JsonLoadFile(vars.settings_file);
+    ASSERT_TRUE(saved);
+    ASSERT_FALSE(RecentFiles(*saved).empty());
+    EXPECT_EQ(RecentFiles(*saved).front(), plant);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], CompanionPath(MakerFolder(), cpLineSize) + "\rnot found...");
+
+    // A settings file that cannot be written is told, and the calculator still starts.
+    form.reset();
+    messages.clear();
+    vars.settings_file = dir.File("no folder/Kelvora.json");
+    Open();
+    form->LineSize1->trigger();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].rfind("Settings not saved: ", 0), 0u) << messages[0];
+    EXPECT_EQ(messages[1], CompanionPath(MakerFolder(), cpLineSize) + "\rnot found...");
+}
+
 TEST_F(MainWindowTest, WindowsOfOtherModulesAreShownThroughTheirHooks)
 {
     Open();

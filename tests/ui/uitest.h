@@ -64,6 +64,7 @@ protected:
         std::filesystem::copy_file(std::string(KELVORA_SOURCE_DIR) + "/assets/Projects/Default.rdf",
                                    dir.File("Projects/Default.rdf"));
         vars.app_path = dir.File("");
+        vars.settings_file = dir.File("Kelvora.json");
         vars.help_path = dir.File("Help");
         vars.images_path = dir.File("Images");
         vars.projects_path = dir.File("Projects");
