@@ -215,7 +215,9 @@ void TMainForm::LineSize1Click()
 {
     // The line size calculator takes its plant from the newest recent project of
     // the settings document, which is otherwise written only at the end: written
-    // now, it names the project open here.
+    // now, it names the project open here (also the one loaded at start).
+    if (!projectFile_.empty())
+        RememberProjectFile();
     try {
         SaveSettingsDocument(settings_, vars_);
     } catch (const std::exception& e) {
