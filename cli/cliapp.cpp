@@ -9,6 +9,7 @@
 #include <new>
 #include <optional>
 #include <set>
+#include <span>
 
 #include <unistd.h>
 
@@ -103,6 +104,38 @@ struct TCommandLine {
         return it->second;
     }
 };
+
+// A number a command takes as an option; `value` keeps its default when the
+// option is not needed and not given.
+struct TNumberOption {
+    const char* name;
+    const char* what;
+    bool needed;
+    double value = 0;
+};
+
+// Reads the numbers of the options given. A needed option missing or a text that
+// is no number is told on `err`; false then.
+bool ReadNumberOptions(const TCommandLine& line, const char* command, std::span<TNumberOption> options,
+                       std::ostream& err)
+{
+    for (auto& n : options) {
+        const auto text = line.Option(n.name);
+        if (!text) {
+            if (!n.needed)
+                continue;
+            err << "Option '" << n.name << "' is needed for " << command << ". Try kelvora-cli --help.\n";
+            return false;
+        }
+        const auto v = ParseReal(*text);
+        if (!v) {
+            err << "'" << *text << "' is not a valid " << n.what << ".\n";
+            return false;
+        }
+        n.value = *v;
+    }
+    return true;
+}
 
 // Options that stand alone, without a value.
 const std::set<std::string> kFlags {"--diagnose"};
@@ -274,32 +307,13 @@ int TCli::List(const TCommandLine&, std::ostream& out, std::ostream&)
 int TCli::Txv(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
     const auto model = line.Option("--model");
-    struct TNumberOption {
-        const char* name;
-        const char* what;
-        bool needed;
-        double value = 0;
-    };
     TNumberOption numbers[] = {
         {"--te", "temperature", true},
         {"--dp", "pressure drop", true},
         {"--duty", "duty", !model},
     };
-    for (auto& n : numbers) {
-        const auto text = line.Option(n.name);
-        if (!text) {
-            if (!n.needed)
-                continue;
-            err << "Option '" << n.name << "' is needed for txv. Try kelvora-cli --help.\n";
-            return kRefused;
-        }
-        const auto v = ParseReal(*text);
-        if (!v) {
-            err << "'" << *text << "' is not a valid " << n.what << ".\n";
-            return kRefused;
-        }
-        n.value = *v;
-    }
+    if (!ReadNumberOptions(line, "txv", numbers, err))
+        return kRefused;
     const double te = numbers[0].value, dp = numbers[1].value, duty = numbers[2].value;
 
     // A bare file name is a range of the common data folder, where the selector looks.
@@ -477,12 +491,6 @@ int TCli::LineSize(const TCommandLine& line, std::ostream& out, std::ostream& er
         return kRefused;
     }
     const bool tubeGiven = line.Option("--od") || line.Option("--wall");
-    struct TNumberOption {
-        const char* name;
-        const char* what;
-        bool needed;
-        double value;
-    };
     const TLineCycle defaults;
     TNumberOption numbers[] = {
         {"--capacity", "capacity", true, 0},
@@ -496,21 +504,8 @@ int TCli::LineSize(const TCommandLine& line, std::ostream& out, std::ostream& er
         {"--length", "length", true, 0},
         {"--rise", "rise", false, 0},
     };
-    for (auto& n : numbers) {
-        const auto text = line.Option(n.name);
-        if (!text) {
-            if (!n.needed)
-                continue;
-            err << "Option '" << n.name << "' is needed for linesize. Try kelvora-cli --help.\n";
-            return kRefused;
-        }
-        const auto v = ParseReal(*text);
-        if (!v || !std::isfinite(*v)) {
-            err << "'" << *text << "' is not a valid " << n.what << ".\n";
-            return kRefused;
-        }
-        n.value = *v;
-    }
+    if (!ReadNumberOptions(line, "linesize", numbers, err))
+        return kRefused;
     const TLineCycle cycle {numbers[0].value, numbers[1].value, numbers[2].value,
                             numbers[3].value, numbers[4].value, numbers[5].value};
     const TLineTube tube {numbers[6].value, numbers[7].value, numbers[8].value, numbers[9].value};
