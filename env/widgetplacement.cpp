@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "env/platform.h"
+#include "env/settingsstore.h"
 
 namespace {
 
@@ -55,6 +56,12 @@ void RestoreWindowPlacement(QWidget& window, const std::string& key, bool withVi
     if (withVisibility)
         window.setVisible(p.Visible);
     window.setWindowState(StateOf(p.WinState));
+}
+
+void RestoreKeptPlacement(QWidget& window)
+{
+    if (TSettingsStore(ProgramRegistryKey()).ValueExists(window.objectName().toStdString(), "Left"))
+        RestoreWindowPlacement(window, false, true);
 }
 
 void RestoreWindowPlacement(QWidget& window, bool withVisibility, bool withSize)

@@ -18,5 +18,10 @@ TWindowPlacement CurrentPlacement(const QWidget& window);
 void RestoreWindowPlacement(QWidget& window, bool withVisibility, bool withSize);
 void RestoreWindowPlacement(QWidget& window, const std::string& key, bool withVisibility, bool withSize);
 
+// The kept placement of a main window, or, on its first start with no record,
+// nothing: the window manager places it (the empty record's 0, 0 would put the
+// title bar above the screen). The size comes back too.
+void RestoreKeptPlacement(QWidget& window);
+
 void SaveWindowPlacement(const QWidget& window);
 void SaveWindowPlacement(const QWidget& window, const std::string& key);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -59,7 +60,8 @@ QToolButton* NewFlatButton(QWidget* parent, const char* name, const QIcon& pictu
     return button;
 }
 
-TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* caption, const TFmtEditDesign& design)
+TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* caption, const TFmtEditDesign& design,
+                      int column)
 {
     QWidget* parent = grid.parentWidget();
     auto* field = new TFmtEdit(parent);
@@ -70,10 +72,23 @@ TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* 
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString(name) + "Caption");
     label->setBuddy(field);
-    grid.addWidget(label, row, 0);
-    grid.addWidget(field, row, 1);
-    grid.addWidget(units, row, 2);
+    grid.addWidget(label, row, column);
+    grid.addWidget(field, row, column + 1);
+    grid.addWidget(units, row, column + 2);
     return field;
+}
+
+QComboBox* AddListRow(QGridLayout& grid, int row, const char* name, const char* caption, int listColumns, int column)
+{
+    QWidget* parent = grid.parentWidget();
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString(name) + "Caption");
+    label->setBuddy(list);
+    grid.addWidget(label, row, column);
+    grid.addWidget(list, row, column + 1, 1, listColumns);
+    return list;
 }
 
 QLabel* AddStatusLine(QBoxLayout& layout)

@@ -5,6 +5,7 @@
 
 class QBoxLayout;
 class QDialog;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QString;
@@ -38,9 +39,15 @@ QToolButton* AddToolButton(QToolBar& bar, const char* name, const char* text,
 // A flat button beside a field, with a picture and a hint.
 QToolButton* NewFlatButton(QWidget* parent, const char* name, const QIcon& picture, const QString& hint);
 
-// Caption, field and units label in columns 0, 1 and 2 of `row`; the field is
-// named `name`, its label `name` + "Units", its caption `name` + "Caption".
-TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* caption, const TFmtEditDesign& design);
+// Caption, field and units label in columns `column` to `column` + 2 of `row`; the
+// field is named `name`, its label `name` + "Units", its caption `name` + "Caption".
+TFmtEdit* AddFieldRow(QGridLayout& grid, int row, const char* name, const char* caption, const TFmtEditDesign& design,
+                      int column = 0);
+
+// Caption in column `column` of `row` and a list spanning the `listColumns` columns
+// after it; the list is named `name`, its caption `name` + "Caption".
+QComboBox* AddListRow(QGridLayout& grid, int row, const char* name, const char* caption, int listColumns,
+                      int column = 0);
 
 // The status line below the window's contents; the returned label holds its text.
 QLabel* AddStatusLine(QBoxLayout& layout);

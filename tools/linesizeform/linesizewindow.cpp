@@ -19,8 +19,6 @@
 #include "core/errors.h"
 #include "core/numtext.h"
 #include "env/companionsettings.h"
-#include "env/platform.h"
-#include "env/settingsstore.h"
 #include "env/widgetplacement.h"
 #include "tools/linesizeform/kelvoraconditions.h"
 #include "tools/linesizeform/linesizehelp.h"
@@ -156,30 +154,13 @@ void TLineSizeWindow::BuildMenus()
 
 void TLineSizeWindow::BuildPlant(QGridLayout& grid)
 {
-    QWidget* parent = centralWidget();
     auto addList = [&](int row, int column, const char* name, const char* caption) {
-        auto* list = new QComboBox(parent);
-        list->setObjectName(name);
-        auto* label = new QLabel(caption, parent);
-        label->setBuddy(list);
-        grid.addWidget(label, row, column);
-        grid.addWidget(list, row, column + 1, 1, 2);
-        return list;
+        return AddListRow(grid, row, name, caption, 2, column);
     };
     // Caption, field and units label from `column` on.
     auto addField = [&](int row, int column, const char* name, const char* caption, const TFmtEditDesign& design,
                         double TLineCycle::*member) {
-        auto* field = new TFmtEdit(parent);
-        field->setObjectName(name);
-        auto* units = new TFmtEditLabel(parent);
-        units->setObjectName(QString(name) + "Units");
-        field->Apply(design, units);
-        auto* label = new QLabel(caption, parent);
-        label->setObjectName(QString(name) + "Caption");
-        label->setBuddy(field);
-        grid.addWidget(label, row, column);
-        grid.addWidget(field, row, column + 1);
-        grid.addWidget(units, row, column + 2);
+        TFmtEdit* field = AddFieldRow(grid, row, name, caption, design, column);
         field->setMaximumWidth(kFieldWidth);
         connect(field, &TFmtEdit::OnExit, this, [this, member](TFmtEdit* f) {
             if (!f->Modified())
@@ -214,7 +195,7 @@ void TLineSizeWindow::BuildPlant(QGridLayout& grid)
     ScEd = addField(1, 9, "ScEd", "Su&b-cooling",
                     {.kind = utTemperatureChange, .format = "%0.1f", .rangeLo = 0, .rangeHi = 100, .text = "5.0"}, &TLineCycle::sc);
 
-    UseKelvoraButton = new QPushButton(UseKelvoraAction->text(), parent);
+    UseKelvoraButton = new QPushButton(UseKelvoraAction->text(), centralWidget());
     UseKelvoraButton->setObjectName("UseKelvoraButton");
     UseKelvoraButton->setToolTip("Refrigerant, capacity, te, tc, superheat, sub-cooling and isentropic efficiency "
                                  "of the project Kelvora used last");
@@ -529,12 +510,9 @@ void TLineSizeWindow::CommitPendingEdit()
 
 void TLineSizeWindow::showEvent(QShowEvent* event)
 {
-    // The first start leaves the place to the window manager: the empty record's
-    // 0, 0 would put the title bar above the screen.
     if (!placed_) {
         placed_ = true;
-        if (TSettingsStore(ProgramRegistryKey()).ValueExists(kLineSizeSection, "Left"))
-            RestoreWindowPlacement(*this, false, true);
+        RestoreKeptPlacement(*this);
     }
     QMainWindow::showEvent(event);
 }

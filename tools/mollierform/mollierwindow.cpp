@@ -19,8 +19,6 @@
 #include "core/errors.h"
 #include "env/companionlistener.h"
 #include "env/companionsettings.h"
-#include "env/platform.h"
-#include "env/settingsstore.h"
 #include "env/widgetplacement.h"
 #include "tools/mollierform/mollierpainter.h"
 #include "tools/mollierform/mollierprogram.h"
@@ -184,12 +182,9 @@ void TMollierWindow::Print()
 
 void TMollierWindow::showEvent(QShowEvent* event)
 {
-    // The first start leaves the place to the window manager: the empty record's
-    // 0, 0 would put the title bar above the screen.
     if (!placed_) {
         placed_ = true;
-        if (TSettingsStore(ProgramRegistryKey()).ValueExists(kMollierSection, "Left"))
-            RestoreWindowPlacement(*this, false, true);
+        RestoreKeptPlacement(*this);
     }
     QMainWindow::showEvent(event);
 }

@@ -43,19 +43,6 @@ std::string UnitText(TUnitsType kind, TUnitSystem system, double value, bool kee
     return FormatWithUnit(kind, choice, 0, keepFormat, " ", true, value).text;
 }
 
-QComboBox* AddListRow(QGridLayout& grid, int row, const char* name, const char* caption)
-{
-    QWidget* parent = grid.parentWidget();
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString(name) + "Caption");
-    label->setBuddy(list);
-    grid.addWidget(label, row, 0);
-    grid.addWidget(list, row, 1, 1, 2);
-    return list;
-}
-
 } // namespace
 
 TLineLossForm::TLineLossForm(TLossLine line, QWidget* parent) : QDialog(parent), line_(line)
@@ -74,10 +61,10 @@ TLineLossForm::TLineLossForm(TLossLine line, QWidget* parent) : QDialog(parent),
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     layout->addLayout(grid); // before the rows, which take their parent from it
-    SeriesList = AddListRow(*grid, 0, "SeriesList", "S&eries");
+    SeriesList = AddListRow(*grid, 0, "SeriesList", "S&eries", 2);
     for (TTubeSeries series : {tsMetric, tsAcr})
         SeriesList->addItem(TubeSeriesName(series));
-    TubeList = AddListRow(*grid, 1, "TubeList", "&Tube");
+    TubeList = AddListRow(*grid, 1, "TubeList", "&Tube", 2);
     connect(SeriesList, &QComboBox::currentIndexChanged, this, &TLineLossForm::SeriesPicked);
     connect(TubeList, &QComboBox::currentIndexChanged, this, &TLineLossForm::TubePicked);
 

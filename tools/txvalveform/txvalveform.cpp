@@ -103,19 +103,6 @@ QLabel* NewPressureLabel(QWidget* parent, const char* name, const char* text)
     return label;
 }
 
-QComboBox* AddListRow(QGridLayout& grid, int row, const char* name, const char* caption)
-{
-    QWidget* parent = grid.parentWidget();
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString(name) + "Caption");
-    label->setBuddy(list);
-    grid.addWidget(label, row, 0);
-    grid.addWidget(list, row, 1, 1, 3);
-    return list;
-}
-
 } // namespace
 
 TTxValveForm::TTxValveForm(TRefrigLib& lib, std::string dataFolder, QWidget* parent)
@@ -160,8 +147,8 @@ void TTxValveForm::BuildControls()
     grid->setHorizontalSpacing(4);
     body->addLayout(grid);
 
-    CBManuf = AddListRow(*grid, 0, "CBManuf", "Range");
-    CBRefrig = AddListRow(*grid, 1, "CBRefrig", "Refrigerant");
+    CBManuf = AddListRow(*grid, 0, "CBManuf", "Range", 3);
+    CBRefrig = AddListRow(*grid, 1, "CBRefrig", "Refrigerant", 3);
     connect(CBManuf, &QComboBox::activated, this, &TTxValveForm::CBManufClick);
     connect(CBRefrig, &QComboBox::activated, this, &TTxValveForm::CBRefrigChange);
 
